@@ -1,0 +1,7 @@
+file(GLOB_RECURSE sources "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+foreach(source ${sources})
+  file(STRINGS "${source}" hits REGEX "#[ \t]*include[ \t]*[<\"](QtWidgets/|QtPrintSupport/|QWidget|QApplication|QMessageBox|QDialog|QMainWindow|QLineEdit|QComboBox)")
+  if(hits)
+    message(FATAL_ERROR "${source} includes a widget header: ${hits}")
+  endif()
+endforeach()

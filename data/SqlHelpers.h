@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QtSql/QSqlDatabase>
+#include <QtSql/QSqlQuery>
+
+// Statement helpers over the program's one connection. Values that a user typed
+// are bound (the values lists); values placed into statement text go through
+// QuotedStr, never in raw.
+
+inline constexpr auto DatabaseConnectionName = "QDArchivesDataBase";
+
+QSqlDatabase MainDatabase();
+
+// The single quoting function: the text between single quotes, inner quotes doubled.
+QString QuotedStr(const QString& text);
+
+// Runs a statement that returns no rows; false on any error, which is swallowed.
+bool Execute(const QString& statement, const QVariantList& values = {});
+
+// QString::arg-style pattern (%1, %2 …) filled in order, then Execute.
+template <typename... Args>
+bool ExecuteFormat(const QString& pattern, const Args&... arguments) {
+    return Execute(pattern.arg(arguments...));
+}
+
+// An opened, read-only, forward-only query; throws TDatabaseError on failure.
+QSqlQuery OpenQuery(const QString& statement, const QVariantList& values = {});
+
+// First column of the first row as text; empty when there is no row.
+QString ValueText(const QString& statement, const QVariantList& values = {});
+
+// First column of the first row parsed by ParseNumber; 0 when there is no row.
+double ValueNumber(const QString& statement, const QVariantList& values = {});
+
+// No row: an invalid variant; one column: its value; several: a QVariantList of
+// the first row's values.
+QVariant ValueRow(const QString& statement, const QVariantList& values = {});
+
+// Drops a leading "￥" and every ",", trims; the number, or 0 when the rest is
+// not a number. Never fails.
+double ParseNumber(const QString& text);
+
+// A transaction on the main connection that rolls back unless committed.
+class TTransaction {
+public:
+    TTransaction();
+    ~TTransaction();
+    TTransaction(const TTransaction&) = delete;
+    TTransaction& operator=(const TTransaction&) = delete;
+
+    bool IsActive() const { return m_active; }
+    bool Commit();
+    void Rollback();
+
+private:
+    bool m_active = false;
+};

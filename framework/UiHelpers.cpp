@@ -1,0 +1,94 @@
+#include "framework/UiHelpers.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QWidget>
+
+QColor ColorFromWindows(unsigned value) {
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+namespace {
+
+void SetInputMethod(QWidget* control, const QString& name, bool enabled) {
+    control->setProperty("ImeName", enabled ? name : QString());
+    control->setAttribute(Qt::WA_InputMethodEnabled, enabled);
+    if (!enabled) {
+        control->setInputMethodHints(control->inputMethodHints() | Qt::ImhPreferNumbers);
+    }
+}
+
+bool IsNumberInput(const QWidget* control) { return control->property("QDNumeric").toBool(); }
+
+}  // namespace
+
+void ApplyInputMethod(QWidget* window, const QString& name) {
+    if (!window) {
+        return;
+    }
+    const QList<QWidget*> controls = window->findChildren<QWidget*>();
+    for (QWidget* control : controls) {
+        if (control->property("Tag").toInt() == 100) {
+            continue;
+        }
+        if (qobject_cast<QListView*>(control)) {
+            // A list box offers its entries, typed in through the input method.
+            SetInputMethod(control, name, true);
+        } else if (qobject_cast<QAbstractItemView*>(control)) {
+            SetInputMethod(control, name, false);
+        } else if (qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control) ||
+                   qobject_cast<QTextEdit*>(control) || qobject_cast<QPlainTextEdit*>(control)) {
+            if (qobject_cast<QLineEdit*>(control) && qobject_cast<QComboBox*>(control->parentWidget())) {
+                // The edit inside a combo box follows its combo box.
+                SetInputMethod(control, name, !IsNumberInput(control->parentWidget()));
+                continue;
+            }
+            SetInputMethod(control, name, !IsNumberInput(control));
+        }
+    }
+}
+
+void ToFront(QWidget* window) {
+    if (!window) {
+        return;
+    }
+    if (window->isMinimized()) {
+        window->showNormal();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void ApplyChineseFonts(QApplication& application) {
+    const QStringList serif{QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
+                            QStringLiteral("WenQuanYi Zen Hei")};
+    const QStringList sans{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei"),
+                           QStringLiteral("Noto Serif CJK SC")};
+    const QStringList traditional{QStringLiteral("Noto Serif CJK TC"), QStringLiteral("Noto Sans CJK TC"),
+                                  QStringLiteral("WenQuanYi Zen Hei")};
+    QFont::insertSubstitutions(QStringLiteral("宋体"), serif);
+    QFont::insertSubstitutions(QStringLiteral("SimSun"), serif);
+    QFont::insertSubstitutions(QStringLiteral("隶书"), serif);
+    QFont::insertSubstitutions(QStringLiteral("黑体"), sans);
+    QFont::insertSubstitutions(QStringLiteral("新細明體"), traditional);
+
+    const QStringList families = QFontDatabase::families();
+    for (const QString& family : sans) {
+        if (families.contains(family)) {
+            QFont font(family);
+            font.setPointSize(10);
+            application.setFont(font);
+            break;
+        }
+    }
+}

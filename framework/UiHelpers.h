@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QApplication;
+class QWidget;
+
+// A Windows colour value (0x00BBGGRR) as a colour.
+QColor ColorFromWindows(unsigned value);
+
+// Gives the window and every input control in it the input-method name. Text
+// inputs get input methods; number and date inputs (property "QDNumeric" set),
+// grids, and controls whose Tag is 100 are handled as the rules say.
+void ApplyInputMethod(QWidget* window, const QString& name);
+
+// Brings the window forward and gives it the focus.
+void ToFront(QWidget* window);
+
+// Maps the font names the windows ask for (宋体, 隶书, 新細明體 …) to installed
+// fonts with Chinese glyphs and sets an application font that has them.
+void ApplyChineseFonts(QApplication& application);
