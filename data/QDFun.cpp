@@ -148,33 +148,19 @@ QString GroupWords(const QString& group) {
     QString words;
     if (th) {
         words += Digit(d(3)) + thousand;
-        if (h) {
-            words += Digit(d(2)) + hundred;
-            if (t) {
-                words += Digit(d(1)) + ten;
-                if (u) words += Digit(d(0));
-            } else if (u) {
-                words += zero + Digit(d(0));
-            }
-        } else if (t) {
-            words += zero + Digit(d(1)) + ten;
+    }
+    if (h) {
+        // The one row that opens with 零 although the hundreds are written:
+        // a full group 0 h t u.
+        if (!th && hasTh && t && u) {
+            words += zero;
+        }
+        words += Digit(d(2)) + hundred;
+        if (t) {
+            words += Digit(d(1)) + ten;
             if (u) words += Digit(d(0));
         } else if (u) {
             words += zero + Digit(d(0));
-        }
-        return words;
-    }
-    // No thousands digit: a zero one in a full group, or a three-digit leading group.
-    const bool zeroThousand = hasTh;
-    if (h) {
-        if (t && u) {
-            words += (zeroThousand ? zero : QString()) + Digit(d(2)) + hundred + Digit(d(1)) + ten + Digit(d(0));
-        } else if (t) {
-            words += Digit(d(2)) + hundred + Digit(d(1)) + ten;
-        } else if (u) {
-            words += Digit(d(2)) + hundred + zero + Digit(d(0));
-        } else {
-            words += Digit(d(2)) + hundred;
         }
     } else if (t) {
         words += zero + Digit(d(1)) + ten;
