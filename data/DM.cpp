@@ -98,7 +98,8 @@ void TDM::Connect() {
         QSqlDatabase::removeDatabase(QLatin1String(DatabaseConnectionName));
         throw TDatabaseError(error, file);
     }
-    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=OFF"}) {
+    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=OFF",
+                               "PRAGMA temp_store=MEMORY"}) {
         QSqlQuery query(db);
         query.exec(QLatin1String(pragma));
     }

@@ -824,7 +824,9 @@ bool TQDQuery::TimeStampValue(const TInsertData& rule) {
             moment = server;
         }
     }
-    moment.setTime(QTime(moment.time().hour(), moment.time().minute(), moment.time().second()));
+    // The stamp is the wall-clock reading; counting on in UTC keeps the
+    // arithmetic away from time-zone lookups.
+    moment = QDateTime(moment.date(), QTime(moment.time().hour(), moment.time().minute(), moment.time().second()), Qt::UTC);
     // Two rows within one second would get the same stamp; a stamp already
     // given out (here or in the table) moves on to the next free second.
     static QHash<QString, QDateTime> lastIssued;
@@ -1094,16 +1096,22 @@ bool TQDQuery::Write() {
     }
     // One savepoint per row: a failing row leaves nothing behind, also inside
     // a batch transaction.
-    if (!Execute(QStringLiteral("SAVEPOINT QDSAVE"))) {
+    auto run = [this](const QString& statement) {
+        QSqlQuery& query = Prepared(statement);
+        const bool ok = query.exec();
+        query.finish();
+        return ok;
+    };
+    if (!run(QStringLiteral("SAVEPOINT QDSAVE"))) {
         Report(QStringLiteral("数据保存过程发生错误"));
         return false;
     }
     const bool ok = direct ? WriteDirect() : WriteThroughUpdateObject();
     if (ok) {
-        Execute(QStringLiteral("RELEASE QDSAVE"));
+        run(QStringLiteral("RELEASE QDSAVE"));
     } else {
-        Execute(QStringLiteral("ROLLBACK TO QDSAVE"));
-        Execute(QStringLiteral("RELEASE QDSAVE"));
+        run(QStringLiteral("ROLLBACK TO QDSAVE"));
+        run(QStringLiteral("RELEASE QDSAVE"));
     }
     return ok;
 }
@@ -1119,7 +1127,8 @@ bool TQDQuery::WriteDirect() {
         newKeyValues.append(StorageValue(m_fields[index], m_buffer[index]));
     }
     const QString condition = terms.join(QStringLiteral(" AND "));
-    const QString select = QStringLiteral("SELECT * FROM ") + m_tableName + QStringLiteral("  WHERE ") + condition;
+    // Whether the row is there is all the write needs to know of it.
+    const QString select = QStringLiteral("SELECT 1 FROM ") + m_tableName + QStringLiteral("  WHERE ") + condition;
     auto exists = [&](const QVariantList& key) -> std::optional<bool> {
         QSqlQuery& query = Prepared(select);
         if (!Bind(query, key)) {

@@ -276,12 +276,26 @@ QStringList TSchemaCatalogue::CreateIndexStatements(const TTableDef& table) {
 }
 
 std::optional<int> TSchemaCatalogue::GbkLength(const QString& text) {
-    QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
-    if (!encoder.isValid()) {
-        return text.toLocal8Bit().size();
+    // Plain ASCII is one byte a character in the code page; only other text
+    // needs the converter.
+    bool ascii = true;
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
     }
+    if (ascii) {
+        return static_cast<int>(text.size());
+    }
+    static QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
+    if (!encoder.isValid()) {
+        return static_cast<int>(text.toUtf8().size());
+    }
+    encoder.resetState();
     const QByteArray bytes = encoder.encode(text);
     if (encoder.hasError()) {
+        encoder.resetState();
         return std::nullopt;
     }
     return static_cast<int>(bytes.size());
