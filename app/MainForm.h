@@ -1,22 +1,69 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
+class QAction;
 class QLabel;
 class QMdiArea;
+class QToolBar;
+class TQDMain;
 
-// The program's one top-level window. Function windows open inside it.
+// The program's one top-level window: menus, tool bar, the panel of function
+// icons and the status bar. Function windows open inside it.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
+    static constexpr unsigned DesignPanelColor = 12615680;
+
     explicit TMainForm(QWidget* parent = nullptr);
 
+    TQDMain* QDMain() const { return m_main; }
     QMdiArea* ChildArea() const { return m_area; }
     QLabel* StatusPanel(int index) const;
-    // Caption from the organisation's name.
+    QAction* Item(const QString& objectName) const;
+    QWidget* IconPanel() const { return m_iconPanel; }
+    QToolBar* ToolBar() const { return m_toolBar; }
+    bool Started() const { return m_started; }
+
     void UpdateCaption();
+    // Reads the values the item title, reminders and numbering depend on.
+    void LoadValues();
+
+    // The pattern every menu item follows: bring an open window forward, or
+    // check the browse right, create the window as a child and register it.
+    bool OpenFunction(const QString& name, const QString& group, const QString& function,
+                      const std::function<QWidget*()>& create, const QString& caption);
+    static QString RefusalMessage(const QString& function);
+
+    // Double-clicking a function icon.
+    void IconDoubleClicked(QAction* item);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildIconPanel();
+    void LayoutIconPanel();
+    void ApplyBackground();
+    void ChangeNumbering();
+    void ChooseInputMethod();
+    void ChangePicture();
+    void ChangeColor();
+    void ShowAbout();
+    void ShowHelp();
+
+    TQDMain* m_main;
     QMdiArea* m_area;
+    QWidget* m_iconPanel = nullptr;
+    QToolBar* m_toolBar = nullptr;
     QLabel* m_panels[2];
+    QColor m_panelColor;
+    QString m_picture;
+    bool m_started = false;
+    bool m_firstShown = false;
 };

@@ -1,9 +1,17 @@
 #include "app/Program.h"
 
+#include <QApplication>
+
+#include "app/EnrolForm.h"
+#include "app/LogonForm.h"
 #include "app/MainForm.h"
+#include "app/ShowForm.h"
 #include "data/DM.h"
 #include "data/DatabaseError.h"
 #include "data/MessageBoxes.h"
+#include "data/QDGlobal.h"
+#include "data/SqlHelpers.h"
+#include "framework/ModalSeam.h"
 
 TProgram::TProgram() = default;
 
@@ -13,6 +21,11 @@ TProgram::~TProgram() {
 }
 
 bool TProgram::Start() {
+    {
+        TShowForm splash;
+        splash.ShowAndWait();
+    }
+    QApplication::setApplicationName(QStringLiteral("QDArchives"));
     m_dm = std::make_unique<TDM>();
     if (m_dm->Terminated()) {
         return false;
@@ -24,5 +37,24 @@ bool TProgram::Start() {
         return false;
     }
     m_mainForm = std::make_unique<TMainForm>();
+    if (!m_mainForm->Started()) {
+        return false;  // another copy runs and has been brought forward
+    }
+    QDGlobal::EnrolledThisRun = false;
+    const double administrators =
+        ValueNumber(QStringLiteral("SELECT  Count(USE_ID) from SYS_USER_TABLE WHERE  SYS_USER ='是'"));
+    int result = QDialog::Rejected;
+    if (administrators > 0) {
+        TLogonForm logon;
+        result = TModalSeam::Exec(logon);
+    } else {
+        TEnrolForm enrol;
+        result = TModalSeam::Exec(enrol);
+    }
+    if (result != QDialog::Accepted) {
+        return false;
+    }
+    m_mainForm->UpdateCaption();
+    m_mainForm->LoadValues();
     return true;
 }

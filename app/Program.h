@@ -5,8 +5,8 @@
 class TDM;
 class TMainForm;
 
-// The start sequence: data module, connection, main window. Start returns
-// false when the program must end before any window is shown.
+// The start sequence: splash, data module, connection, main window, then
+// enrolment or sign-on. Start returns false when the program must end.
 class TProgram {
 public:
     TProgram();

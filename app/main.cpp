@@ -1,22 +1,22 @@
-#include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/ErrorHandler.h"
 #include "app/MainForm.h"
 #include "app/Program.h"
 #include "framework/UiHelpers.h"
 #include "framework/WidgetMessagePresenter.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    TQDApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("QDSOFTWARE"));
     QApplication::setApplicationName(QStringLiteral("QDArchives"));
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
 
     QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qtTranslations.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTranslations);
     }
     ApplyChineseFonts(application);
@@ -24,13 +24,14 @@ int main(int argc, char* argv[]) {
     TWidgetMessagePresenter presenter;
     SetMessagePresenter(&presenter);
 
-    TProgram program;
-    if (!program.Start()) {
-        SetMessagePresenter(nullptr);
-        return 1;
+    int result = 1;
+    {
+        TProgram program;
+        if (program.Start()) {
+            program.MainForm()->show();
+            result = QApplication::exec();
+        }
     }
-    program.MainForm()->show();
-    const int result = QApplication::exec();
     SetMessagePresenter(nullptr);
     return result;
 }

@@ -6,6 +6,7 @@
 #include <QtSql/QSqlError>
 #include <QtSql/QSqlQuery>
 
+#include "data/Password.h"
 #include "data/ProgramNames.h"
 #include "data/SchemaCatalogue.h"
 
@@ -97,6 +98,29 @@ bool TDatabaseInstaller::WriteDeliveredRows(QSqlDatabase& db, QString* error) {
     return true;
 }
 
+bool TDatabaseInstaller::HashStoredPasswords(QSqlDatabase& db, QString* error) {
+    QSqlQuery users(db);
+    if (!users.exec(QStringLiteral("SELECT USE_ID, USE_PASSWORD FROM SYS_USER_TABLE"))) {
+        if (error) *error = users.lastError().text();
+        return false;
+    }
+    QList<std::pair<QString, QString>> clear;
+    while (users.next()) {
+        const QString stored = users.value(1).toString();
+        if (!stored.isEmpty() && !TPassword::IsHashed(stored)) {
+            clear.append({users.value(0).toString(), stored});
+        }
+    }
+    users.finish();
+    for (const auto& [id, password] : clear) {
+        if (!Run(db, QStringLiteral("UPDATE SYS_USER_TABLE SET USE_PASSWORD = ? WHERE USE_ID = ?"), error,
+                 {TPassword::Hash(password), id})) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool TDatabaseInstaller::Upgrade(QSqlDatabase& db, QString* error) {
     const int version = Version(db);
     if (version < 0) {
@@ -123,6 +147,10 @@ bool TDatabaseInstaller::Upgrade(QSqlDatabase& db, QString* error) {
     // were recorded): create what is missing and the delivered rows.
     if (version < 1) {
         ok = CreateSchema(db, error) && WriteDeliveredRows(db, error);
+    }
+    // Version 2 keeps passwords only as hashes.
+    if (ok && version < 2) {
+        ok = HashStoredPasswords(db, error);
     }
     ok = ok && Run(db, QStringLiteral("PRAGMA user_version = %1").arg(CurrentVersion), error);
     if (!ok) {

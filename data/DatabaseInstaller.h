@@ -9,7 +9,7 @@
 // later program can tell what it is opening.
 class TDatabaseInstaller {
 public:
-    static constexpr int CurrentVersion = 1;
+    static constexpr int CurrentVersion = 2;
 
     // Creates a new database file with every table, index and delivered row.
     static bool CreateDatabase(const QString& file, QString* error);
@@ -27,4 +27,5 @@ public:
 private:
     static bool CreateSchema(QSqlDatabase& db, QString* error);
     static bool WriteDeliveredRows(QSqlDatabase& db, QString* error);
+    static bool HashStoredPasswords(QSqlDatabase& db, QString* error);
 };

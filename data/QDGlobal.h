@@ -18,6 +18,12 @@ inline QString DatabaseFolder;
 inline QString ProgramFolder;
 inline QString TempFolder;
 
+// Read from the database by the main window at start and kept for the run.
+inline QString DetailTitle = QStringLiteral("档案明细资料");
+inline QString ReminderField;
+inline int ReminderDays = 0;
+inline int CategoryNumbering = 0;
+
 // Windows colour values (0x00BBGGRR) shared by every window.
 inline constexpr unsigned BrowseColor = 15858430;
 inline constexpr unsigned EditColor = 16645614;

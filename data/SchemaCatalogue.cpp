@@ -88,7 +88,7 @@ QList<TTableDef> BuildTables() {
     QList<TTableDef> tables;
 
     TTableDef users{S("SYS_USER_TABLE"),
-                    {Key(S("USE_ID"), 6), Text(S("USE_NAME")), Text(S("USE_PASSWORD"), 10), Text(S("SYS_USER"), 2),
+                    {Key(S("USE_ID"), 6), Text(S("USE_NAME")), Text(S("USE_PASSWORD"), 120), Text(S("SYS_USER"), 2),
                      Text(S("STOP_RIGHT"), 4), Text(S("NOTE"), 30)},
                     {{S("USE_NAME")}}};
     users.columns += Audit();

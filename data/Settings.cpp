@@ -13,48 +13,58 @@ std::unique_ptr<QSettings> Store() {
 
 void ReportOpenError() { Information(QStringLiteral("注册表打开错误")); }
 
-}  // namespace
 
-bool WriteSetting(const QString& name, const QString& text) {
+bool Write(const QString& name, const QString& text, bool report) {
     auto settings = Store();
-    if (settings->status() != QSettings::NoError || !settings->isWritable()) {
-        ReportOpenError();
-        return false;
+    bool ok = settings->status() == QSettings::NoError && settings->isWritable();
+    if (ok) {
+        settings->setValue(name, text);
+        settings->sync();
+        ok = settings->status() == QSettings::NoError;
     }
-    settings->setValue(name, text);
-    settings->sync();
-    if (settings->status() != QSettings::NoError) {
+    if (!ok && report) {
         ReportOpenError();
-        return false;
     }
-    return true;
+    return ok;
 }
 
-QString ReadSetting(const QString& name) {
+QString Read(const QString& name, bool report) {
     auto settings = Store();
     if (settings->status() != QSettings::NoError) {
-        ReportOpenError();
+        if (report) ReportOpenError();
         return {};
     }
     return settings->value(name).toString();
 }
 
-QString ReadIntegerSetting(const QString& name) {
-    const QString text = ReadSetting(name);
-    bool ok = false;
-    text.trimmed().toLongLong(&ok);
-    return ok ? text.trimmed() : QString();
+bool Remove(const QString& name, bool report) {
+    auto settings = Store();
+    bool ok = settings->status() == QSettings::NoError && settings->isWritable();
+    if (ok) {
+        settings->remove(name);
+        settings->sync();
+        ok = settings->status() == QSettings::NoError;
+    }
+    if (!ok && report) {
+        ReportOpenError();
+    }
+    return ok;
 }
 
-bool RemoveSetting(const QString& name) {
-    auto settings = Store();
-    if (settings->status() != QSettings::NoError || !settings->isWritable()) {
-        ReportOpenError();
-        return false;
-    }
-    settings->remove(name);
-    settings->sync();
-    return settings->status() == QSettings::NoError;
+}  // namespace
+
+bool WriteSetting(const QString& name, const QString& text) { return Write(name, text, true); }
+QString ReadSetting(const QString& name) { return Read(name, true); }
+bool RemoveSetting(const QString& name) { return Remove(name, true); }
+bool WriteSettingQuietly(const QString& name, const QString& text) { return Write(name, text, false); }
+QString ReadSettingQuietly(const QString& name) { return Read(name, false); }
+bool RemoveSettingQuietly(const QString& name) { return Remove(name, false); }
+
+QString ReadIntegerSetting(const QString& name) {
+    const QString text = ReadSetting(name).trimmed();
+    bool ok = false;
+    text.toLongLong(&ok);
+    return ok ? text : QString();
 }
 
 bool HasSetting(const QString& name) {

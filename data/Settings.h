@@ -18,6 +18,11 @@ QString ReadSetting(const QString& name);
 // The value only when it converts to an integer, else empty.
 QString ReadIntegerSetting(const QString& name);
 bool RemoveSetting(const QString& name);
+
+// The same without the message, for callers that word their own.
+bool WriteSettingQuietly(const QString& name, const QString& text);
+QString ReadSettingQuietly(const QString& name);
+bool RemoveSettingQuietly(const QString& name);
 bool HasSetting(const QString& name);
 
 // Where the settings are kept on this machine.

@@ -1,65 +1,334 @@
+#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtSql/QSqlQuery>
 #include <QtTest>
 
+#include "app/EnrolForm.h"
+#include "app/LogonForm.h"
 #include "app/MainForm.h"
 #include "app/Program.h"
+#include "app/ShowForm.h"
+#include "catalogue/SetAutoIDForm.h"
 #include "data/Clock.h"
 #include "data/DM.h"
-#include "data/QDFun.h"
+#include "data/DatabaseInstaller.h"
+#include "data/Password.h"
 #include "data/QDGlobal.h"
 #include "data/RecordingPresenter.h"
 #include "data/SqlHelpers.h"
+#include "framework/ModalSeam.h"
+#include "framework/QDComboBox.h"
+#include "framework/QDEdit.h"
+#include "framework/Shell.h"
 #include "tests/support/TestDatabase.h"
+
+namespace {
+
+// A database with an administrator and two other users, closed again, as a
+// program start finds it.
+void PrepareUsers() {
+    TTestDatabase db;
+    Execute(QStringLiteral("INSERT INTO SYS_USER_TABLE (USE_ID, USE_NAME, USE_PASSWORD, SYS_USER, STOP_RIGHT) VALUES "
+                           "('ADMIN', '管理员', ?, '是', '有效'), ('U2', '张三', ?, '否', '有效'), "
+                           "('U3', '李四', ?, '否', '停用')"),
+            {TPassword::Hash(QStringLiteral("secret")), TPassword::Hash(QStringLiteral("481")),
+             TPassword::Hash(QStringLiteral("481"))});
+    Execute(QStringLiteral("INSERT INTO SYS_COMPANY_TABLE (COMPANY_ID, COMPANY_NAME) VALUES ('000001', '市档案馆')"));
+    // Keep the database where the next start finds it.
+    QDir().rename(db.Root() + QStringLiteral("/QDArchives"), QFileInfo(TDM::DefaultDatabaseFolder()).path());
+}
+
+void UseDefaultDatabase() {
+    RemoveAlias();
+    SetAliasFolder(TDM::DefaultDatabaseFolder());
+}
+
+// Types into a sign-on dialog and presses 确定[F3] with the F3 key.
+void TypeSignOn(QDialog& dialog, const QString& user, const QString& password) {
+    auto& logon = static_cast<TLogonForm&>(dialog);
+    logon.UserIDBox()->setEditText(user);
+    logon.PasswordEdit()->setText(password);
+    QTest::keyClick(&logon, Qt::Key_F3);
+}
+
+}  // namespace
 
 class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() {
+        TShowForm::SetSplashTime(0);
+        TShell::SetOpener([this](const QString& path) {
+            m_opened.append(path);
+            return true;
+        });
+    }
+
     void init() {
+        TModalSeam::Clear();
         RemoveAlias();
         QDir(QFileInfo(TDM::DefaultDatabaseFolder()).path()).removeRecursively();
         TClock::SetFixed(QDateTime(QDate(2015, 3, 25), QTime(9, 30)));
+        m_opened.clear();
+        QDGlobal::CurrentUserId.clear();
+        QDGlobal::CurrentUserName.clear();
+        QDGlobal::CurrentUserIsAdministrator = false;
+        QDGlobal::EnrolledThisRun = false;
     }
-    void cleanup() { TClock::Reset(); }
 
-    void firstStartOpensTheMainWindowOnANewDatabase() {
+    void cleanup() {
+        QCOMPARE(TModalSeam::PendingHandlers(), 0);
+        TClock::Reset();
+    }
+
+    void splashStaysForItsTime() {
+        TShowForm::SetSplashTime(120);
+        QElapsedTimer timer;
+        timer.start();
+        {
+            TShowForm splash;
+            QCOMPARE(splash.size(), QSize(371, 229));
+            QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+            splash.ShowAndWait();
+            QVERIFY(splash.isVisible());
+        }
+        QVERIFY(timer.elapsed() >= 110);
+        QCOMPARE(QDGlobal::StartDateText, QStringLiteral("2015-03-25"));
+        TShowForm::SetSplashTime(0);
+    }
+
+    void firstStartEnrolsTheAdministrator() {
         TRecordingPresenter messages;
+        TModalSeam::QueueHandler([&](QDialog& dialog) {
+            auto& enrol = static_cast<TEnrolForm&>(dialog);
+            QCOMPARE(enrol.windowTitle(), QStringLiteral("注册窗口"));
+            QCOMPARE(enrol.size(), QSize(487, 248));
+            QCOMPARE(QApplication::focusWidget(), enrol.CompanyEdit());
+            // Each missing input is named in order and gets the focus.
+            struct Step {
+                TQDEdit* fill;
+                QString text;
+                QString message;
+                TQDEdit* focus;
+            };
+            const Step steps[] = {
+                {nullptr, {}, QStringLiteral("必须输入单位名称"), enrol.CompanyEdit()},
+                {enrol.CompanyEdit(), QStringLiteral("  市档案馆 "), QStringLiteral("必须输入用户编号"), enrol.UserIdEdit()},
+                {enrol.UserIdEdit(), QStringLiteral("adm"), QStringLiteral("必须输入用户姓名"), enrol.UserNameEdit()},
+                {enrol.UserNameEdit(), QStringLiteral("王管理"), QStringLiteral("必须输入用户口令"), enrol.PasswordEdit()},
+                {enrol.PasswordEdit(), QStringLiteral("pw'1"), QStringLiteral("必须确认用户口令"), enrol.ConfirmEdit()},
+                {enrol.ConfirmEdit(), QStringLiteral("pw'2"), QStringLiteral("口令确认错误"), enrol.PasswordEdit()},
+            };
+            for (const Step& step : steps) {
+                if (step.fill) {
+                    if (step.text.at(0).unicode() < 0x80 && step.text.trimmed() == step.text) {
+                        step.fill->clear();
+                        QTest::keyClicks(step.fill, step.text);
+                    } else {
+                        step.fill->setText(step.text);
+                    }
+                }
+                messages.Clear();
+                QTest::keyClick(&enrol, Qt::Key_F3);
+                QCOMPARE(messages.Texts(), QStringList{step.message});
+                QCOMPARE(QApplication::focusWidget(), step.focus);
+            }
+            QCOMPARE(enrol.UserIdEdit()->text(), QStringLiteral("ADM"));
+            enrol.ConfirmEdit()->setText(QStringLiteral("pw'1"));
+            TModalSeam::QueueHandler([](QDialog& numbering) {
+                auto& form = static_cast<TSetAutoIDForm&>(numbering);
+                QCOMPARE(form.windowTitle(), QStringLiteral("编号方式设置窗口"));
+                QCOMPARE(form.DetailBox()->text(), QStringLiteral("系统自动填写档案明细资料编号"));
+                QVERIFY(form.BackupBox()->isChecked());
+                form.ArchiveBox()->setChecked(true);
+                form.Mode(2)->setChecked(true);
+                form.OkButton()->click();
+            });
+            messages.Clear();
+            QTest::keyClick(&enrol, Qt::Key_F3);
+        });
         TProgram program;
         QVERIFY(program.Start());
-        QVERIFY(messages.Entries().isEmpty());
-        TMainForm* form = program.MainForm();
-        QVERIFY(form);
-        QCOMPARE(form->windowTitle(), QStringLiteral("档案管理系统"));
-        QCOMPARE(form->StatusPanel(1)->text(), QStringLiteral("2015年03月25日"));
-        QCOMPARE(QDGlobal::StartDateText, QStringLiteral("2015-03-25"));
-        QCOMPARE(QDGlobal::DatabaseFolder, TDM::DefaultDatabaseFolder());
-        QVERIFY(QFileInfo(TDM::DatabaseFile(QDGlobal::DatabaseFolder)).isFile());
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("您的用户名称是：王管理\n\r用户编号是：ADM\n\r您的口令是：pw'1       ")});
+        QCOMPARE(program.MainForm()->windowTitle(), QStringLiteral("市档案馆档案管理系统"));
+        QCOMPARE(QDGlobal::CurrentUserId, QStringLiteral("ADM"));
+        QCOMPARE(QDGlobal::CurrentUserName, QStringLiteral("王管理"));
+        QVERIFY(QDGlobal::CurrentUserIsAdministrator);
+        QVERIFY(QDGlobal::EnrolledThisRun);
+        QCOMPARE(m_opened, QStringList{TEnrolForm::ManualPath()});
+
+        QSqlQuery user = OpenQuery(QStringLiteral("SELECT USE_NAME, USE_PASSWORD, SYS_USER, STOP_RIGHT, CREATE_DATE FROM "
+                                                  "SYS_USER_TABLE WHERE USE_ID = 'ADM'"));
+        QVERIFY(user.next());
+        QCOMPARE(user.value(0).toString(), QStringLiteral("王管理"));
+        QVERIFY(user.value(1).toString() != QStringLiteral("pw'1"));
+        QVERIFY(TPassword::Verify(QStringLiteral("pw'1"), user.value(1).toString()));
+        QCOMPARE(user.value(2).toString(), QStringLiteral("是"));
+        QCOMPARE(user.value(3).toString(), QStringLiteral("有效"));
+        QCOMPARE(user.value(4).toString(), QStringLiteral("2015-03-25"));
+        user.finish();
+        QCOMPARE(ValueText(QStringLiteral("SELECT group_concat(COMPOSE_ID || '.' || PROGRAM_ID, ' ') FROM (SELECT * FROM "
+                                          "SYS_RIGHT_TABLE WHERE USE_ID = 'ADM' AND ADD_RIGHT = '是' AND EDIT_RIGHT = '是' "
+                                          "AND DELETE_RIGHT = '是' AND BROWSE_RIGHT = '是' AND PRINT_RIGHT = '是' AND "
+                                          "VERIFY_RIGHT = '是' AND CURRENCY_RIGHT = '是' ORDER BY COMPOSE_ID, PROGRAM_ID)")),
+                 QStringLiteral("1.1 1.2 1.3 1.4 1.5 1.6 2.1 2.2"));
+        QCOMPARE(ValueText(QStringLiteral("SELECT group_concat(PRINT_ID || ':' || PRINT_INDEX || ':' || PRINT_NAME || ':' || "
+                                          "PRINT_TYPE, '|') FROM (SELECT * FROM SYS_PRINT_NAME_TABLE ORDER BY PRINT_ID)")),
+                 QStringLiteral("200700000007:ArchiveForm:档案资料:M|200700000008:QueryArchiveDetail:档案明细资料查询报表:M|"
+                                "200700000009:SelectArchivesDetailForm:档案明细资料报表:MD|200700000010:SelectArchivesLend:"
+                                "档案借阅单:MD|200700000011:QueryArchiveLendForm:档案借阅资料查询报表:M"));
+        QCOMPARE(ValueText(QStringLiteral("SELECT AUTO_ID FROM SYS_ID_TABLE WHERE NAME_ID = '档案编号'")), QStringLiteral("是"));
+        QCOMPARE(ValueText(QStringLiteral("SELECT AUTO_ID FROM SYS_ID_TABLE WHERE NAME_ID = '不自动数据备份'")), QStringLiteral("否"));
+        QCOMPARE(ValueText(QStringLiteral("SELECT AUTO_ID FROM SYS_ID_TABLE WHERE NAME_ID = '分类编号'")), QStringLiteral("2"));
+        QCOMPARE(QDGlobal::CategoryNumbering, 2);
     }
 
-    void captionCarriesTheOrganisationAndLeftoversGo() {
+    void enrolmentOverAnExistingIdReplacesItAndDropsOtherRights() {
         {
-            TProgram first;
-            QVERIFY(first.Start());
-            QVERIFY(Execute(QStringLiteral("INSERT INTO SYS_COMPANY_TABLE (COMPANY_ID, COMPANY_NAME) VALUES (?, ?)"),
-                            {QStringLiteral("000001"), QStringLiteral("市档案馆")}));
+            TTestDatabase db;
+            Execute(QStringLiteral("INSERT INTO SYS_USER_TABLE (USE_ID, USE_NAME, USE_PASSWORD, SYS_USER, STOP_RIGHT) VALUES "
+                                   "('A1', '旧名', 'x', '否', '停用'), ('B2', '他人', 'y', '否', '有效')"));
+            Execute(QStringLiteral("INSERT INTO SYS_RIGHT_TABLE (USE_ID, COMPOSE_ID, PROGRAM_ID, BROWSE_RIGHT) VALUES "
+                                   "('B2', 1, 1, '是'), ('B2', 1, 7, '是')"));
+            QDir().rename(db.Root() + QStringLiteral("/QDArchives"), QFileInfo(TDM::DefaultDatabaseFolder()).path());
         }
-        const QString programFolder = QFileInfo(TDM::DefaultDatabaseFolder()).path();
-        const QString leftover = programFolder + QLatin1Char('/') + QDFun::LeftoverFileName(QStringLiteral("repair"));
-        const QString userFile = programFolder + QStringLiteral("/MY.DB");
-        for (const QString& path : {leftover, userFile}) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
+        UseDefaultDatabase();
+        TRecordingPresenter messages;
+        TModalSeam::QueueHandler([](QDialog& dialog) {
+            auto& enrol = static_cast<TEnrolForm&>(dialog);
+            enrol.CompanyEdit()->setText(QStringLiteral("档案室"));
+            enrol.UserIdEdit()->setText(QStringLiteral("A1"));
+            enrol.UserNameEdit()->setText(QStringLiteral("新名"));
+            enrol.PasswordEdit()->setText(QStringLiteral("abc"));
+            enrol.ConfirmEdit()->setText(QStringLiteral("abc"));
+            TModalSeam::QueueHandler([](QDialog& numbering) { static_cast<TSetAutoIDForm&>(numbering).OkButton()->click(); });
+            enrol.OkButton()->click();
+        });
+        TProgram program;
+        QVERIFY(program.Start());
+        QCOMPARE(ValueText(QStringLiteral("SELECT USE_NAME || SYS_USER || STOP_RIGHT FROM SYS_USER_TABLE WHERE USE_ID = 'A1'")),
+                 QStringLiteral("新名是有效"));
+        QCOMPARE(ValueNumber(QStringLiteral("SELECT COUNT(*) FROM SYS_USER_TABLE")), 2.0);
+        QCOMPARE(ValueNumber(QStringLiteral("SELECT COUNT(*) FROM SYS_RIGHT_TABLE WHERE USE_ID = 'B2'")), 0.0);
+        QCOMPARE(ValueNumber(QStringLiteral("SELECT COUNT(*) FROM SYS_RIGHT_TABLE WHERE USE_ID = 'A1'")), 8.0);
+        QCOMPARE(ValueText(QStringLiteral("SELECT COMPANY_NAME FROM SYS_COMPANY_TABLE")), QStringLiteral("档案室"));
+    }
+
+    void closingEnrolmentEndsTheProgram() {
+        TModalSeam::QueueHandler([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_F4); });
+        TProgram program;
+        QVERIFY(!program.Start());
+        QCOMPARE(ValueNumber(QStringLiteral("SELECT COUNT(*) FROM SYS_USER_TABLE")), 0.0);
+    }
+
+    void signOn_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("signedOn");
+        QTest::newRow("by id") << "ADMIN" << "secret" << "ADMIN";
+        QTest::newRow("by name with blanks") << "  管理员 " << " secret  " << "ADMIN";
+        QTest::newRow("ordinary user with the new-user password") << "U2" << "481" << "U2";
+        QTest::newRow("stopped user") << "U3" << "481" << "";
+        QTest::newRow("wrong password") << "ADMIN" << "secre" << "";
+        QTest::newRow("hostile id") << "' OR 1=1 --" << "' OR 1=1 --" << "";
+        QTest::newRow("hostile name and password") << "x' OR '1'='1" << "x' OR '1'='1" << "";
+    }
+
+    void signOn() {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(QString, signedOn);
+        PrepareUsers();
+        UseDefaultDatabase();
+        TRecordingPresenter messages;
+        TModalSeam::QueueHandler([&](QDialog& dialog) {
+            auto& logon = static_cast<TLogonForm&>(dialog);
+            QCOMPARE(logon.windowTitle(), QStringLiteral("用户登陆窗口"));
+            QCOMPARE(QApplication::focusWidget(), logon.UserIDBox());
+            // Active users only, as listed.
+            QCOMPARE(logon.UserIDBox()->count(), 2);
+            TypeSignOn(dialog, user, password);
+            if (!signedOn.isEmpty()) {
+                return;
+            }
+            QCOMPARE(messages.Texts(), QStringList{QStringLiteral("错误的用户编号或错误的口令")});
+            QCOMPARE(QApplication::focusWidget(), logon.UserIDBox());
+            QTest::keyClick(&logon, Qt::Key_F4);
+        });
+        TProgram program;
+        QCOMPARE(program.Start(), !signedOn.isEmpty());
+        QCOMPARE(QDGlobal::CurrentUserId, signedOn);
+        if (!signedOn.isEmpty()) {
+            QCOMPARE(QDGlobal::CurrentUserIsAdministrator, signedOn == QStringLiteral("ADMIN"));
+            QCOMPARE(program.MainForm()->windowTitle(), QStringLiteral("市档案馆档案管理系统"));
+            QVERIFY(!QDGlobal::EnrolledThisRun);
         }
-        TProgram second;
-        QVERIFY(second.Start());
-        QCOMPARE(second.MainForm()->windowTitle(), QStringLiteral("市档案馆档案管理系统"));
-        QCOMPARE(QDGlobal::CurrentCompanyName, QStringLiteral("市档案馆"));
-        QVERIFY(!QFileInfo::exists(leftover));
-        QVERIFY(QFileInfo::exists(userFile));
+    }
+
+    void fourthFailureEndsTheProgram_data() {
+        QTest::addColumn<bool>("correctAtFourth");
+        QTest::newRow("correct at the fourth try") << true;
+        QTest::newRow("wrong at the fourth try") << false;
+    }
+
+    void fourthFailureEndsTheProgram() {
+        QFETCH(bool, correctAtFourth);
+        PrepareUsers();
+        UseDefaultDatabase();
+        TRecordingPresenter messages;
+        TModalSeam::QueueHandler([&](QDialog& dialog) {
+            for (int i = 0; i < 3; ++i) {
+                TypeSignOn(dialog, QStringLiteral("ADMIN"), QStringLiteral("nope"));
+            }
+            QVERIFY(dialog.isVisible());
+            TypeSignOn(dialog, QStringLiteral("ADMIN"), correctAtFourth ? QStringLiteral("secret") : QStringLiteral("nope"));
+        });
+        TProgram program;
+        QCOMPARE(program.Start(), correctAtFourth);
+        QStringList expected(3, QStringLiteral("错误的用户编号或错误的口令"));
+        if (!correctAtFourth) {
+            expected.append(QStringLiteral("您可能是非法的用户,不能登陆系统"));
+        }
+        QCOMPARE(messages.Texts(), expected);
+    }
+
+    void enterMovesOnInTheSignOnDialog() {
+        PrepareUsers();
+        UseDefaultDatabase();
+        TModalSeam::QueueHandler([](QDialog& dialog) {
+            auto& logon = static_cast<TLogonForm&>(dialog);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), logon.PasswordEdit());
+            QCOMPARE(logon.PasswordEdit()->echoMode(), QLineEdit::Password);
+            QCOMPARE(logon.PasswordEdit()->maxLength(), 10);
+            QCOMPARE(logon.findChild<QLabel*>(QStringLiteral("LongPasswordLabel"))->buddy(), logon.PasswordEdit());
+            logon.ButtonCancel()->click();
+        });
+        TProgram program;
+        QVERIFY(!program.Start());
+    }
+
+    void oldClearTextPasswordsAreHashedOnUpgrade() {
+        {
+            TTestDatabase db;
+            Execute(QStringLiteral("INSERT INTO SYS_USER_TABLE (USE_ID, USE_NAME, USE_PASSWORD, SYS_USER, STOP_RIGHT) VALUES "
+                                   "('OLD', '老用户', '481', '是', '有效')"));
+            Execute(QStringLiteral("PRAGMA user_version = 1"));
+            QDir().rename(db.Root() + QStringLiteral("/QDArchives"), QFileInfo(TDM::DefaultDatabaseFolder()).path());
+        }
+        UseDefaultDatabase();
+        TModalSeam::QueueHandler([](QDialog& dialog) { TypeSignOn(dialog, QStringLiteral("OLD"), QStringLiteral("481")); });
+        TProgram program;
+        QVERIFY(program.Start());
+        const QString stored = ValueText(QStringLiteral("SELECT USE_PASSWORD FROM SYS_USER_TABLE WHERE USE_ID = 'OLD'"));
+        QVERIFY(TPassword::IsHashed(stored));
+        QCOMPARE(TDatabaseInstaller::Version(MainDatabase()), TDatabaseInstaller::CurrentVersion);
     }
 
     void missingDatabaseEndsBeforeAnyWindow() {
@@ -71,6 +340,9 @@ private slots:
         QVERIFY(!program.MainForm());
         QCOMPARE(messages.Texts(), QStringList{TDM::MissingAliasMessage()});
     }
+
+private:
+    QStringList m_opened;
 };
 
 QTEST_MAIN(TestStartup)
