@@ -51,7 +51,8 @@ public:
         setToolTip(QStringLiteral("用鼠标左键双击图标"));
         setAccessibleName(caption);
         auto* image = new QLabel(this);
-        image->setPixmap(style()->standardIcon(picture).pixmap(48, 48));
+        const QPixmap pixmap = style()->standardIcon(picture).pixmap(48, 48);
+        image->setPixmap(pixmap.width() < 48 ? pixmap.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation) : pixmap);
         image->setAlignment(Qt::AlignCenter);
         auto* text = new QLabel(caption, this);
         QFont font(QStringLiteral("隶书"));
@@ -234,8 +235,9 @@ void TMainForm::BuildToolBar() {
         action->setEnabled(item->isEnabled());
         connect(item, &QAction::changed, action, [action, item] { action->setEnabled(item->isEnabled()); });
         connect(action, &QAction::triggered, item, &QAction::trigger);
+        // The buttons take the width of their captions, so none is cut short.
         if (auto* widget = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(action))) {
-            widget->setFixedSize(62 + 30, 37 + 14);
+            widget->setMinimumSize(62, 37);
         }
     }
 }

@@ -68,6 +68,7 @@ void TShowForm::paintEvent(QPaintEvent*) {
         painter.drawRect(QRectF(box.left() + 8, box.top() + 8, 16, 10));
     }
     painter.setPen(QPen(QColor(255, 255, 255, 120), 1));
+    painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
