@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "admin/CompanyForm.h"
 #include "app/EnrolForm.h"
 #include "app/QDMain.h"
 #include "catalogue/SetAutoIDForm.h"
@@ -167,7 +168,7 @@ void TMainForm::BuildMenus() {
     add(archives, "DetailQueryItem", QDGlobal::DetailTitle + ProgramNames::ItemQuerySuffix, false);
     add(archives, "LendQueryItem", ProgramNames::LendingQuery, false);
     add(archives, "ImportItem", ProgramNames::Import, false);
-    add(archives, "CompanyItem", ProgramNames::Company, false);
+    QAction* company = add(archives, "CompanyItem", ProgramNames::Company, true);
 
     QMenu* system = menuBar()->addMenu(ProgramNames::GroupSystem);
     system->setObjectName(QStringLiteral("SystemMenu"));
@@ -198,6 +199,13 @@ void TMainForm::BuildMenus() {
     open->setObjectName(QStringLiteral("OpenWindowsMenu"));
     open->menuAction()->setVisible(false);
 
+    connect(company, &QAction::triggered, this, [this, company] {
+        OpenFunction(QStringLiteral("CompanyForm"), ProgramNames::GroupArchives, ProgramNames::Company, [this] {
+            auto* form = new TCompanyForm;
+            connect(form, &TCompanyForm::CompanyRenamed, this, [this] { UpdateCaption(); });
+            return form;
+        }, company->text());
+    });
     connect(numbering, &QAction::triggered, this, &TMainForm::ChangeNumbering);
     connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(ime, &QAction::triggered, this, &TMainForm::ChooseInputMethod);

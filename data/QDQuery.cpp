@@ -600,6 +600,19 @@ QVariant TQDQuery::RowValue(int row, int column) {
     return values ? values->at(column) : QVariant();
 }
 
+QString TQDQuery::RowText(int row, int column) {
+    const QVariant value = RowValue(row, column);
+    if (value.isNull() || column < 0 || column >= FieldCount()) {
+        return {};
+    }
+    const TFieldKind kind = m_fields[column].kind;
+    if ((kind == TFieldKind::Float || kind == TFieldKind::Integer) &&
+        (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int)) {
+        return NumberText(value.toDouble());
+    }
+    return value.toString();
+}
+
 QVariantList TQDQuery::KeyOf(int row) {
     const TRow* values = RowAt(row);
     return values ? KeyOfRow(*values) : QVariantList();

@@ -144,6 +144,12 @@ public:
 
     // Any row, for list views; fetches its page when needed.
     QVariant RowValue(int row, int column);
+    // The value as a list shows it (numbers without trailing zeros).
+    QString RowText(int row, int column);
+    // Whether the row exists, without counting the whole list.
+    bool HasRow(int row) { return Active() && row >= 0 && (row == m_current && IsEditing() ? true : RowAt(row) != nullptr); }
+    // Known without a count statement (a short list, or counted already).
+    bool IsCountKnown() const { return m_baseCount >= 0; }
     QVariantList KeyOf(int row);
 
     // --- record actions

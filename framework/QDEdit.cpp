@@ -12,7 +12,68 @@ void TQDEdit::SetPasswordChar() {
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
+void TQDEdit::SetEditType(TEditTypes type) {
+    m_type = type;
+    const bool number = type == TEditTypes::etInteger || type == TEditTypes::etFloat || type == TEditTypes::etDate;
+    setProperty("QDNumeric", number);
+    setAttribute(Qt::WA_InputMethodEnabled, !number);
+}
+
+bool TQDEdit::Accepts(const QString& typed) const {
+    if (m_type != TEditTypes::etInteger && m_type != TEditTypes::etFloat && m_type != TEditTypes::etDate) {
+        return true;
+    }
+    // A selection from the first character is about to be replaced: the
+    // number filters let anything start it anew.
+    if (m_type != TEditTypes::etDate && hasSelectedText() && selectionStart() == 0) {
+        return true;
+    }
+    const QString current = text();
+    for (QChar c : typed) {
+        if (c.isDigit() && c.unicode() < 0x80) {
+            continue;
+        }
+        if (c == QLatin1Char('-')) {
+            if (m_type != TEditTypes::etDate && current.contains(QLatin1Char('-'))) return false;
+            continue;
+        }
+        if (m_type == TEditTypes::etFloat && (c == QLatin1Char('.') || c == QLatin1Char(','))) {
+            if (current.contains(QLatin1Char('.')) || current.contains(QLatin1Char(','))) return false;
+            continue;
+        }
+        if (m_type == TEditTypes::etDate && c == QLatin1Char('/')) {
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+void TQDEdit::focusInEvent(QFocusEvent* event) {
+    const bool unlimited = maxLength() == 32767;
+    if (m_type == TEditTypes::etFloat && unlimited) {
+        setMaxLength(16);
+    } else if (m_type == TEditTypes::etDate) {
+        setMaxLength(10);
+    }
+    QLineEdit::focusInEvent(event);
+}
+
 void TQDEdit::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.at(0).isPrint() && !Accepts(typed)) {
+        event->accept();  // refused: the key never reaches the edit
+        return;
+    }
+    if (m_type == TEditTypes::etInteger && typed == QStringLiteral("-") && maxLength() == 32767) {
+        setMaxLength(11);
+    }
+    if (m_type == TEditTypes::etFloat && typed == QStringLiteral(",")) {
+        // Stored as the decimal separator.
+        QKeyEvent point(event->type(), Qt::Key_Period, event->modifiers(), QStringLiteral("."));
+        QLineEdit::keyPressEvent(&point);
+        return;
+    }
     if (m_upper && !event->text().isEmpty() && event->text() != event->text().toUpper()) {
         QKeyEvent upper(event->type(), event->key(), event->modifiers(), event->text().toUpper(), event->isAutoRepeat(),
                         static_cast<ushort>(event->count()));

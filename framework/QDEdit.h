@@ -4,11 +4,19 @@
 
 class TFocusColors;
 
-// The program's plain text input: focus colours, and Tag for the control passes.
+enum class TEditTypes { etString, etInteger, etFloat, etDate, etTime, etPhone };
+
+// The program's plain text input: a keystroke filter by input type, focus
+// colours, and Tag for the control passes.
 class TQDEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit TQDEdit(QWidget* parent = nullptr);
+
+    TEditTypes EditType() const { return m_type; }
+    void SetEditType(TEditTypes type);
+    // Whether the filter lets the key's text in at the current text and selection.
+    bool Accepts(const QString& typed) const;
 
     TFocusColors* Colors() const { return m_colors; }
     // Shows "*" for every character typed.
@@ -18,8 +26,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     TFocusColors* m_colors;
+    TEditTypes m_type = TEditTypes::etString;
     bool m_upper = false;
 };

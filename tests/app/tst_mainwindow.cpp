@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QApplication>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -15,6 +16,7 @@
 #include <QtSql/QSqlQuery>
 #include <QtTest>
 
+#include "admin/CompanyForm.h"
 #include "app/ErrorHandler.h"
 #include "app/ErrorMsgForm.h"
 #include "app/MainForm.h"
@@ -28,6 +30,8 @@
 #include "data/SqlHelpers.h"
 #include "framework/FileDialogs.h"
 #include "framework/ModalSeam.h"
+#include "framework/QDDBEdit.h"
+#include "framework/QDNDBGrid.h"
 #include "framework/QDChild.h"
 #include "framework/SelectOptionForm.h"
 #include "tests/support/TestDatabase.h"
@@ -69,6 +73,7 @@ private slots:
     void init() {
         TModalSeam::Clear();
         QDGlobal::CurrentUserId = QStringLiteral("ADMIN");
+        QDGlobal::CurrentUserName = QStringLiteral("管理员");
         QDGlobal::CurrentUserIsAdministrator = true;
     }
     void cleanup() { QCOMPARE(TModalSeam::PendingHandlers(), 0); }
@@ -360,6 +365,53 @@ private slots:
         QObject::connect(&button, &QPushButton::pressed, [] { throw TConversionError(QStringLiteral("'1' is not a valid date")); });
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(messages.Texts(), QStringList{QStringLiteral("请按格式YYYY-MM-DD 输入日期")});
+    }
+
+    void organisationWindowRenamesTheCaption() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        QVERIFY(Execute(QStringLiteral("INSERT INTO SYS_COMPANY_TABLE (COMPANY_ID, COMPANY_NAME) VALUES ('000001', '市档案馆')")));
+        TMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(form.windowTitle(), QStringLiteral("市档案馆档案管理系统"));
+        TRecordingPresenter messages;
+        QAction* item = form.Item(QStringLiteral("CompanyItem"));
+        QVERIFY(item->isEnabled());
+        item->trigger();
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("您没有在程序\"单位名称录入编辑\"中的权限")});
+        Grant(QStringLiteral("ADMIN"), 1, 7);
+        messages.Clear();
+        item->trigger();
+        QVERIFY(messages.Entries().isEmpty());
+        auto* company = form.findChild<TCompanyForm*>();
+        QVERIFY(company);
+        QCOMPARE(company->windowTitle(), QStringLiteral("单位资料编辑窗口"));
+        QCOMPARE(company->Query()->RecordCount(), 1);
+        QVERIFY(!company->Grid()->IsColumnShown(QStringLiteral("NO_SUCH")));
+        QVERIFY(company->Grid()->IsColumnShown(QStringLiteral("COMPANY_NAME")));
+        QCOMPARE(company->Grid()->model()->headerData(company->Query()->FieldIndex(QStringLiteral("COMPANY_ID")), Qt::Horizontal,
+                                                      Qt::DisplayRole).toString(),
+                 QStringLiteral("单位编号"));
+
+        company->ToolButton(QStringLiteral("button_add"))->trigger();
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("单位名称只能有一个")});
+        QCOMPARE(company->Query()->State(), TDataSetState::Browse);
+
+        company->ToolButton(QStringLiteral("button_edit"))->trigger();
+        // Chinese text arrives as an input-method commit, as a user's typing does.
+        company->NameEdit()->setFocus();
+        company->NameEdit()->selectAll();
+        QInputMethodEvent typing;
+        typing.setCommitString(QStringLiteral("县档案局"));
+        QApplication::sendEvent(company->NameEdit(), &typing);
+        company->ToolButton(QStringLiteral("button_save"))->trigger();
+        QCOMPARE(company->Query()->State(), TDataSetState::Browse);
+        QCOMPARE(form.windowTitle(), QStringLiteral("县档案局档案管理系统"));
+        QCOMPARE(ValueText(QStringLiteral("SELECT COMPANY_NAME || '|' || EDIT_NAME FROM SYS_COMPANY_TABLE")),
+                 QStringLiteral("县档案局|") + QDGlobal::CurrentUserName);
+        company->ToolButton(QStringLiteral("button_close"))->trigger();
+        QTRY_COMPARE(form.QDMain()->OpenCount(), 0);
     }
 
     void messageLogSavesItsLines() {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QPointer>
+
+#include "data/QDQuery.h"
+
+// A dataset as a table for the grids. Rows are asked for a page at a time as
+// the view scrolls, so a list of a million rows costs only what is on screen.
+class TQDQueryModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit TQDQueryModel(TQDQuery* query, QObject* parent = nullptr);
+
+    TQDQuery* Query() const { return m_query; }
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+
+private:
+    void Reset();
+
+    QPointer<TQDQuery> m_query;
+    int m_rows = 0;
+};

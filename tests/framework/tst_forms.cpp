@@ -1,0 +1,258 @@
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include "data/QDGlobal.h"
+#include "data/RecordingPresenter.h"
+#include "data/SqlHelpers.h"
+#include "framework/QDBaseForm.h"
+#include "framework/QDDBEdit.h"
+#include "framework/QDDForm.h"
+#include "framework/QDDataSource.h"
+#include "framework/QDEdit.h"
+#include "framework/QDNDBGrid.h"
+#include "tests/support/TestDatabase.h"
+
+namespace {
+
+// A small window over SYS_ID_TABLE, as a derived form declares itself.
+class TParameterForm : public TQDDForm {
+public:
+    explicit TParameterForm(const QString& compose = {}, const QString& program = {}) {
+        ComposeName = compose;
+        ProgramName = program;
+        Query()->SetTableName(QStringLiteral("SYS_ID_TABLE"), false);
+        Query()->SetSql(QStringLiteral("SELECT * FROM SYS_ID_TABLE ORDER BY NAME_ID"));
+        name = new TQDDBEdit(Panel1());
+        name->setObjectName(QStringLiteral("NameEdit"));
+        name->Bind(DS(), QStringLiteral("NAME_ID"));
+        value = new TQDDBEdit(Panel1());
+        value->Bind(DS(), QStringLiteral("AUTO_ID"));
+        fixed = new TQDDBEdit(Panel1());
+        fixed->setProperty("Tag", 2);
+        fixed->Bind(DS(), QStringLiteral("AUTO_ID"));
+        grid = new TQDNDBGrid(Panel1());
+        grid->SetDataSource(DS());
+        auto* layout = new QVBoxLayout(Panel1());
+        for (QWidget* w : std::initializer_list<QWidget*>{name, value, fixed, grid}) layout->addWidget(w);
+        TFieldsData id;
+        id.FieldName = QStringLiteral("NAME_ID");
+        id.DisplayLabel = QStringLiteral("参数名称");
+        id.Required = true;
+        Query()->FieldsData = {id};
+        Query()->ActiveControl = QStringLiteral("NameEdit");
+        Query()->Open();
+        grid->ApplyDescriptors(Query()->FieldsData);
+    }
+    TQDDBEdit* name;
+    TQDDBEdit* value;
+    TQDDBEdit* fixed;
+    TQDNDBGrid* grid;
+};
+
+bool Enabled(const TQDDForm& form, const char* button) { return form.ToolButton(QLatin1String(button))->isEnabled(); }
+
+void AddParameters(int count) {
+    for (int i = 1; i <= count; ++i) {
+        Execute(QStringLiteral("INSERT INTO SYS_ID_TABLE (NAME_ID, AUTO_ID) VALUES (?, ?)"), {QStringLiteral("P%1").arg(i), QString::number(i)});
+    }
+}
+
+}  // namespace
+
+class TestForms : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        QDGlobal::CurrentUserId = QStringLiteral("U1");
+        QDGlobal::StartDateText = QStringLiteral("2015-03-25");
+    }
+
+    void buttonsFollowTheStateAndTheRights() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        AddParameters(2);
+        // Browse and print granted, add refused.
+        QVERIFY(Execute(QStringLiteral("INSERT INTO SYS_RIGHT_TABLE VALUES ('U1', 1, 1, '否', '否', '否', '是', '是', '否', '否')")));
+        TParameterForm form(QStringLiteral("档案管理"), QStringLiteral("档案类别资料录入编辑"));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        for (const char* button : {"button_add", "button_edit", "button_delete", "button_save", "button_cancel"}) {
+            QVERIFY2(!Enabled(form, button), button);
+        }
+        QVERIFY(Enabled(form, "button_print"));
+        QVERIFY(Enabled(form, "button_close"));
+        // F-keys do nothing on disabled buttons.
+        QTest::keyClick(form.name, Qt::Key_F5);
+        QTest::keyClick(form.name, Qt::Key_F6);
+        QCOMPARE(form.Query()->State(), TDataSetState::Browse);
+        // Going through a save and a cancel keeps them refused.
+        QVERIFY(form.Query()->Edit());
+        QVERIFY(Enabled(form, "button_save") && Enabled(form, "button_cancel"));
+        QVERIFY(!Enabled(form, "button_print"));
+        form.CancelRow();
+        QVERIFY(form.Query()->Edit());
+        form.SaveRow();
+        QCOMPARE(form.Query()->State(), TDataSetState::Browse);
+        for (const char* button : {"button_add", "button_edit", "button_delete", "button_save", "button_cancel"}) {
+            QVERIFY2(!Enabled(form, button), button);
+        }
+        QVERIFY(Enabled(form, "button_print") && Enabled(form, "button_find"));
+    }
+
+    void noNamesMeansNoRightsLookup() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        TParameterForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(Enabled(form, "button_add") && Enabled(form, "button_edit") && Enabled(form, "button_delete"));
+        QVERIFY(!Enabled(form, "button_save"));
+        QVERIFY(form.Rights[AddRight]);
+        // The same keys act once their buttons are enabled.
+        QTest::keyClick(form.name, Qt::Key_F5);
+        QCOMPARE(form.Query()->State(), TDataSetState::Insert);
+        QTest::keyClick(form.name, Qt::Key_F9);
+        QCOMPARE(form.Query()->State(), TDataSetState::Browse);
+    }
+
+    void f8SavesTextStillInTheEdit() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        TParameterForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F5);
+        QCOMPARE(form.Query()->State(), TDataSetState::Insert);
+        QCOMPARE(QApplication::focusWidget(), form.name);
+        QVERIFY(!form.name->isReadOnly());
+        QVERIFY(form.fixed->isReadOnly());
+        QVERIFY(!form.grid->isEnabled());
+        QTest::keyClicks(form.name, QStringLiteral("typed"));
+        QTest::keyClick(form.name, Qt::Key_F8);
+        QCOMPARE(form.Query()->State(), TDataSetState::Browse);
+        QCOMPARE(ValueText(QStringLiteral("SELECT NAME_ID FROM SYS_ID_TABLE")), QStringLiteral("typed"));
+        QVERIFY(form.name->isReadOnly());
+        QVERIFY(form.grid->isEnabled());
+        // F8 while browsing does nothing.
+        TRecordingPresenter messages;
+        QTest::keyClick(form.name, Qt::Key_F8);
+        QVERIFY(messages.Entries().isEmpty());
+    }
+
+    void escRestoresTheColumnInADataAwareEdit() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        AddParameters(1);
+        TParameterForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F6);
+        QCOMPARE(form.Query()->State(), TDataSetState::Edit);
+        form.value->setFocus();
+        form.value->end(false);
+        QTest::keyClicks(form.value, QStringLiteral("99"));
+        QCOMPARE(form.Query()->Text(QStringLiteral("AUTO_ID")), QStringLiteral("199"));
+        QTest::keyClick(form.value, Qt::Key_Escape);
+        QCOMPARE(form.value->text(), QStringLiteral("1"));
+        QCOMPARE(form.Query()->Text(QStringLiteral("AUTO_ID")), QStringLiteral("1"));
+    }
+
+    void priorAndNextAtTheEnds() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        TRecordingPresenter messages;
+        {
+            TParameterForm empty;
+            empty.Next();
+            QCOMPARE(messages.Texts(), QStringList{QStringLiteral("没有数据记录")});
+        }
+        AddParameters(2);
+        TParameterForm form;
+        messages.Clear();
+        form.Prior();
+        QCOMPARE(form.Query()->RecNo(), 0);
+        form.Next();
+        QCOMPARE(form.Query()->RecNo(), 1);
+        form.Next();
+        QCOMPARE(form.Query()->RecNo(), 1);
+        QCOMPARE(messages.Texts(), (QStringList{QStringLiteral("已到第一个纪录"), QStringLiteral("已到最后一个纪录")}));
+        QCOMPARE(form.grid->currentIndex().row(), 1);
+    }
+
+    void lockingWindowsHoldTheMainCommands() {
+        QMenuBar menu;
+        QMenu* archives = menu.addMenu(QStringLiteral("档案管理"));
+        QAction* register_ = archives->addAction(QStringLiteral("档案资料录入编辑管理"));
+        register_->setProperty("Tag", 100);
+        QAction* numbering = archives->addAction(QStringLiteral("编号方式设置修改"));
+        numbering->setProperty("Tag", 300);
+        QAction* other = archives->addAction(QStringLiteral("其它"));
+        const int before = TQDBaseForm::LockCounter();
+        auto* first = new TQDBaseForm;
+        first->LockMenu = &menu;
+        first->show();
+        QVERIFY(!register_->isEnabled() && !numbering->isEnabled());
+        QVERIFY(other->isEnabled());
+        auto* second = new TQDBaseForm;
+        second->LockMenu = &menu;
+        second->show();
+        {
+            TQDBaseForm unlocked;  // no LockMenu: leaves the commands alone
+            unlocked.show();
+        }
+        delete first;
+        QVERIFY(!register_->isEnabled());
+        delete second;
+        QVERIFY(register_->isEnabled() && numbering->isEnabled());
+        QCOMPARE(TQDBaseForm::LockCounter(), before);
+    }
+
+    void keystrokeFilters_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("decimal, second separator refused") << int(TEditTypes::etFloat) << "1.5,3" << "1.53";
+        QTest::newRow("decimal comma becomes the separator") << int(TEditTypes::etFloat) << "2,5" << "2.5";
+        QTest::newRow("integer, one minus") << int(TEditTypes::etInteger) << "--12" << "-12";
+        QTest::newRow("integer, letters and blanks refused") << int(TEditTypes::etInteger) << "1a 2" << "12";
+        QTest::newRow("date characters") << int(TEditTypes::etDate) << "2015-03/2x5" << "2015-03/25";
+        QTest::newRow("text takes everything") << int(TEditTypes::etString) << "a-1,." << "a-1,.";
+    }
+
+    void keystrokeFilters() {
+        QFETCH(int, type);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        TQDEdit edit;
+        edit.SetEditType(TEditTypes(type));
+        QTest::keyClicks(&edit, typed);
+        QCOMPARE(edit.text(), kept);
+    }
+
+    void selectionFromTheStartIsReplaced() {
+        TQDEdit edit;
+        edit.SetEditType(TEditTypes::etInteger);
+        QTest::keyClicks(&edit, QStringLiteral("12"));
+        edit.selectAll();
+        QTest::keyClicks(&edit, QStringLiteral("x"));
+        QCOMPARE(edit.text(), QStringLiteral("x"));
+        edit.setFocus();
+        TQDEdit date;
+        date.SetEditType(TEditTypes::etDate);
+        date.show();
+        date.setFocus();
+        QApplication::processEvents();
+        QTest::keyClicks(&date, QStringLiteral("2015-03-25-99"));
+        QCOMPARE(date.text(), QStringLiteral("2015-03-25"));
+        QVERIFY(!date.testAttribute(Qt::WA_InputMethodEnabled));
+    }
+};
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"
