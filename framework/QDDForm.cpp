@@ -242,6 +242,12 @@ void TQDDForm::FocusField(const QString& fieldName, QObject* editControl) {
     }
 }
 
+void TQDDForm::RefreshFooters() {
+    for (TQDNDBGrid* grid : findChildren<TQDNDBGrid*>()) {
+        grid->RefreshFooters();
+    }
+}
+
 QString TQDDForm::ControlText(QObject* editControl) const {
     if (auto* edit = qobject_cast<QLineEdit*>(editControl)) {
         return edit->text();

@@ -48,6 +48,7 @@ public:
     void FocusActiveControl(const QString& controlName, unsigned color) override;
     void FocusField(const QString& fieldName, QObject* editControl) override;
     QString ControlText(QObject* editControl) const override;
+    void RefreshFooters() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,16 +1,155 @@
 #include "framework/QDNDBGrid.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QPainter>
+#include <QScrollBar>
 
 #include "framework/QDDataSource.h"
 #include "framework/QDQueryModel.h"
 
-TQDNDBGrid::TQDNDBGrid(QWidget* parent) : QTableView(parent) {
+#include <QRegularExpression>
+
+namespace {
+// The footer row under the columns.
+class TFooter : public QWidget {
+public:
+    explicit TFooter(TQDNDBGrid* grid) : QWidget(grid), m_grid(grid) { setObjectName(QStringLiteral("Footer")); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().button());
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawLine(0, 0, width(), 0);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        QAbstractItemModel* model = m_grid->model();
+        if (!model) return;
+        auto* header = m_grid->horizontalHeader();
+        const int offset = m_grid->verticalHeader()->isVisible() ? m_grid->verticalHeader()->width() : 0;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            if (m_grid->isColumnHidden(column)) continue;
+            const QString field = model->headerData(column, Qt::Horizontal, Qt::UserRole).toString();
+            const QString text = m_grid->FooterText(field);
+            if (text.isEmpty()) continue;
+            const QRect cell(offset + header->sectionViewportPosition(column) + 2, 0, header->sectionSize(column) - 4, height());
+            const bool right = model->headerData(column, Qt::Horizontal, Qt::UserRole + 1).toBool();
+            painter.drawText(cell, Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft), text);
+        }
+    }
+
+private:
+    TQDNDBGrid* m_grid;
+};
+}  // namespace
+
+TQDNDBGrid::TQDNDBGrid(QWidget* parent) : QTableView(parent), m_footer(new TFooter(this)) {
+    m_footer->hide();
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        TrackColumns();
+        m_footer->update();
+    });
+    connect(horizontalHeader(), &QHeaderView::sectionMoved, this, [this] { TrackColumns(); });
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
+    // A column narrowed to nothing is how a user hides it.
+    horizontalHeader()->setMinimumSectionSize(0);
+}
+
+TQDNDBGrid::~TQDNDBGrid() { SaveLayout(); }
+
+void TQDNDBGrid::SetLayout(const QString& table, const QString& formName, const QString& userId, bool ordered) {
+    m_layout.Table = table;
+    m_layout.FormName = formName;
+    m_layout.UserId = userId;
+    m_layout.Ordered = ordered;
+    m_layout.GridName = objectName();
+}
+
+void TQDNDBGrid::SaveLayout() {
+    if (m_tracking) {
+        TrackColumns();
+    }
+    m_layout.Save();
+    m_tracking = false;
+}
+
+void TQDNDBGrid::TrackColumns() {
+    TQDQuery* query = m_source ? m_source->DataSet() : nullptr;
+    if (!query || !query->Active() || !m_tracking) {
+        return;
+    }
+    for (int column = 0; column < query->FieldCount(); ++column) {
+        if (isColumnHidden(column) && !m_layout.Find(query->Field(column).name)) continue;
+        m_layout.Track(query->Field(column).name, columnWidth(column), horizontalHeader()->visualIndex(column));
+    }
+}
+
+int TQDNDBGrid::FooterHeight() const { return m_footer->isHidden() ? 0 : m_footer->height(); }
+
+QString TQDNDBGrid::FooterText(const QString& field) const { return m_footerTexts.value(field.toUpper()); }
+
+void TQDNDBGrid::RefreshFooters() {
+    TQDQuery* query = m_source ? m_source->DataSet() : nullptr;
+    m_footerTexts.clear();
+    QStringList sums;
+    bool any = false;
+    for (const TFieldsData& descriptor : m_descriptors) {
+        if (descriptor.FooterKind.isEmpty()) continue;
+        any = true;
+        if (descriptor.FooterKind == QLatin1String("@Sum")) {
+            sums.append(descriptor.FooterField.isEmpty() ? descriptor.FieldName : descriptor.FooterField);
+        }
+    }
+    if (!any || !query || !query->Active()) {
+        m_footer->hide();
+        setViewportMargins(0, 0, 0, 0);
+        return;
+    }
+    const TQDQuery::TAggregate totals = query->Aggregate(sums);
+    for (const TFieldsData& descriptor : m_descriptors) {
+        QString text;
+        if (descriptor.FooterKind == QLatin1String("@Sum")) {
+            const QString column = descriptor.FooterField.isEmpty() ? descriptor.FieldName : descriptor.FooterField;
+            text = QString::number(totals.sums.value(column), 'f', 8);
+            while (text.contains(QLatin1Char('.')) && (text.endsWith(QLatin1Char('0')) || text.endsWith(QLatin1Char('.')))) text.chop(1);
+        } else if (descriptor.FooterKind == QLatin1String("@Count")) {
+            text = QString::number(totals.count);
+            if (!descriptor.FooterFormat.isEmpty()) text = descriptor.FooterFormat.contains(QLatin1Char('#'))
+                                                               ? QString(descriptor.FooterFormat).replace(QRegularExpression(QStringLiteral("[#0,.]+")), text)
+                                                               : descriptor.FooterFormat + text;
+        } else if (!descriptor.FooterKind.isEmpty()) {
+            text = descriptor.FooterKind;
+        }
+        if (!text.isEmpty()) m_footerTexts.insert(descriptor.FieldName.toUpper(), text);
+    }
+    const int height = fontMetrics().height() + 8;
+    m_footer->setFixedHeight(height);
+    setViewportMargins(0, 0, 0, height);
+    m_footer->show();
+    PlaceFooter();
+    m_footer->update();
+}
+
+void TQDNDBGrid::PlaceFooter() {
+    const QRect area = viewport()->geometry();
+    m_footer->setGeometry(0, area.bottom() + 1, width(), m_footer->height());
+}
+
+void TQDNDBGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    PlaceFooter();
+}
+
+void TQDNDBGrid::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click offers the default layout back.
+    if (m_layout.HasIdentity()) {
+        m_layout.RestoreDefault();
+    }
+    event->accept();
 }
 
 void TQDNDBGrid::SetDataSource(TQDDataSource* source) {
@@ -62,7 +201,20 @@ void TQDNDBGrid::ApplyDescriptors(const TFieldsDataArray& descriptors) {
     if (!query || !query->Active() || !m_model) {
         return;
     }
-    const int charWidth = fontMetrics().averageCharWidth();
+    m_layout.GridName = objectName();
+    QStringList order;
+    const bool saved = m_layout.HasIdentity() && !m_layout.IsTracking() && m_layout.Read(true) && m_layout.IsTracking();
+    if (saved || m_layout.IsTracking()) {
+        order = m_layout.ApplyToDescriptors(m_descriptors);
+    }
+    m_tracking = false;
+    if (m_layout.Ordered) {
+        for (int target = 0; target < order.size(); ++target) {
+            const int column = query->FieldIndex(order[target]);
+            if (column < 0) continue;
+            horizontalHeader()->moveSection(horizontalHeader()->visualIndex(column), std::min(target, query->FieldCount() - 1));
+        }
+    }
     for (int column = 0; column < query->FieldCount(); ++column) {
         const TQDField& field = query->Field(column);
         const TFieldsData* descriptor = nullptr;
@@ -70,13 +222,27 @@ void TQDNDBGrid::ApplyDescriptors(const TFieldsDataArray& descriptors) {
             if (data.FieldName.compare(field.name, Qt::CaseInsensitive) == 0) descriptor = &data;
         }
         // Columns without a descriptor are not the window's business to show.
-        const bool shown = descriptor && descriptor->Visible && descriptor->DisplayWidth != -1 && descriptor->DisplayWidth != -2;
+        bool shown = descriptor && descriptor->Visible && descriptor->DisplayWidth != -1 && descriptor->DisplayWidth != -2;
+        int width = 0;
+        if (shown) {
+            const int characters = descriptor->DisplayWidth > 0 ? descriptor->DisplayWidth
+                                   : field.displayWidth > 0   ? field.displayWidth
+                                                              : std::max(6, static_cast<int>(field.displayLabel.size()) * 2);
+            width = descriptor->DisplayWidth == 0 && m_layout.Find(field.name) ? 0 : TGridLayout::Pixels(characters);
+        }
+        if (const TGridLayout::TColumn* stored = m_layout.Find(field.name); shown && stored && stored->width <= 10) {
+            const bool footer = descriptor->FooterKind == QLatin1String("@Count") || descriptor->FooterKind == QLatin1String("@Sum");
+            shown = footer;
+            width = 0;
+        }
         setColumnHidden(column, !shown);
         if (shown) {
-            const int chars = field.displayWidth > 0 ? field.displayWidth : std::max(6, static_cast<int>(field.displayLabel.size()) * 2);
-            setColumnWidth(column, chars * charWidth + 12);
+            setColumnWidth(column, width);
         }
     }
+    // From now on the user's changes are followed.
+    m_tracking = true;
+    RefreshFooters();
     FollowCurrent(query->RecNo());
 }
 

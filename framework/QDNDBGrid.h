@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QHash>
 #include <QPointer>
 #include <QTableView>
 
+#include "data/GridLayout.h"
 #include "data/QueryRules.h"
 
 class TFocusColors;
@@ -15,6 +17,18 @@ class TQDNDBGrid : public QTableView {
     Q_OBJECT
 public:
     explicit TQDNDBGrid(QWidget* parent = nullptr);
+    ~TQDNDBGrid() override;
+
+    // Where the user's layout of this grid is kept; without a form name none is.
+    void SetLayout(const QString& table, const QString& formName, const QString& userId, bool ordered);
+    TGridLayout& Layout() { return m_layout; }
+    // Writes the user's changed widths and order (the window does it on closing).
+    void SaveLayout();
+    void RestoreDefault() { m_layout.RestoreDefault(); }
+    // Footer texts: sums, counts and fixed texts of the descriptors.
+    void RefreshFooters();
+    QString FooterText(const QString& field) const;
+    int FooterHeight() const;
 
     void SetDataSource(TQDDataSource* source);
     TQDQueryModel* QueryModel() const { return m_model; }
@@ -22,12 +36,22 @@ public:
     void ApplyDescriptors(const TFieldsDataArray& descriptors);
     bool IsColumnShown(const QString& field) const;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     void Rebind();
     void FollowCurrent(int row);
+    void TrackColumns();
+    void PlaceFooter();
 
     QPointer<TQDDataSource> m_source;
     TQDQueryModel* m_model = nullptr;
     TFieldsDataArray m_descriptors;
     bool m_moving = false;
+    TGridLayout m_layout;
+    bool m_tracking = false;
+    QWidget* m_footer;
+    QHash<QString, QString> m_footerTexts;
 };

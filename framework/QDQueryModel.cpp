@@ -69,7 +69,19 @@ QVariant TQDQueryModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TQDQueryModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || !m_query || !m_query->Active()) {
+    if (!m_query || !m_query->Active()) {
+        return {};
+    }
+    if (orientation == Qt::Horizontal && section >= 0 && section < m_query->FieldCount()) {
+        if (role == Qt::UserRole) {
+            return m_query->Field(section).name;
+        }
+        if (role == Qt::UserRole + 1) {
+            const TFieldKind kind = m_query->Field(section).kind;
+            return kind == TFieldKind::Float || kind == TFieldKind::Integer;
+        }
+    }
+    if (role != Qt::DisplayRole) {
         return {};
     }
     if (orientation == Qt::Vertical) {
