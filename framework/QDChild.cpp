@@ -32,6 +32,11 @@ TQDChild::TQDChild(QWidget* form) : QObject(form), m_form(form) {
     ColorOnFocus = ColorFromWindows(QDGlobal::FocusColor);
     form->installEventFilter(this);
     qApp->installEventFilter(this);
+    // The form's datasets are closed with the form, after its grids had
+    // their say; a hidden pop-up keeps its rows for the caller to read.
+    connect(form, &QObject::destroyed, this, [this] {
+        for (TQDQuery* query : m_form->findChildren<TQDQuery*>()) query->Close();
+    });
 }
 
 TQDChild::~TQDChild() {
@@ -228,9 +233,6 @@ bool TQDChild::eventFilter(QObject* watched, QEvent* event) {
             if (!CloseQuery()) {
                 close->ignore();
                 return true;
-            }
-            for (TQDQuery* query : m_form->findChildren<TQDQuery*>()) {
-                query->Close();
             }
             if (!m_closedPosted) {
                 m_closedPosted = true;
