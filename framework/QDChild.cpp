@@ -18,6 +18,7 @@
 #include "data/QDGlobal.h"
 #include "data/QDQuery.h"
 #include "framework/FocusColors.h"
+#include "framework/QDEdit.h"
 #include "framework/UiHelpers.h"
 
 TQDChild::TQDChild(QWidget* form) : QObject(form), m_form(form) {
@@ -147,6 +148,13 @@ bool TQDChild::HandleKey(QWidget* focused, QKeyEvent* event) {
         if (enter) {
             if (focused->property("QDHandlesEnter").toBool()) {
                 return false;
+            }
+            if (auto* edit = qobject_cast<TQDEdit*>(focused); edit && edit->OnSelect) {
+                bool handled = false;
+                edit->OnSelect(handled);
+                if (handled) {
+                    return true;
+                }
             }
             // A data-aware memo takes Enter as a new line.
             if (IsMemo(focused) && focused->property("QDDataAware").toBool()) {

@@ -2,7 +2,18 @@
 
 #include <QKeyEvent>
 
-#include "framework/QDDataSource.h"
+void FollowDataSet(QObject* control, TQDDataAware* aware, const TFieldLink& link) {
+    TQDQuery* query = link.DataSet();
+    if (!query) {
+        return;
+    }
+    QObject::connect(query, &TQDQuery::CurrentChanged, control, [aware] { aware->LoadFromField(); });
+    QObject::connect(query, &TQDQuery::StateChanged, control, [aware] { aware->LoadFromField(); });
+    QObject::connect(query, &TQDQuery::RowsReset, control, [aware] { aware->LoadFromField(); });
+    QObject::connect(query, &TQDQuery::FieldChanged, control, [aware, &link](const QString& field) {
+        if (!link.IsStoring() && field.compare(link.Field(), Qt::CaseInsensitive) == 0) aware->LoadFromField();
+    });
+}
 
 TQDDBEdit::TQDDBEdit(QWidget* parent) : TQDEdit(parent) {
     setReadOnly(true);
@@ -10,67 +21,19 @@ TQDDBEdit::TQDDBEdit(QWidget* parent) : TQDEdit(parent) {
 }
 
 void TQDDBEdit::Bind(TQDDataSource* source, const QString& field) {
-    m_source = source;
-    m_field = field;
-    Connect();
-    connect(source, &TQDDataSource::DataChanged, this, &TQDDBEdit::Connect);
+    m_link.Bind(source, field);
+    FollowDataSet(this, this, m_link);
     LoadFromField();
 }
 
-void TQDDBEdit::Connect() {
-    TQDQuery* query = m_source ? m_source->DataSet() : nullptr;
-    if (!query) {
-        return;
-    }
-    connect(query, &TQDQuery::CurrentChanged, this, &TQDDBEdit::LoadFromField, Qt::UniqueConnection);
-    connect(query, &TQDQuery::StateChanged, this, &TQDDBEdit::LoadFromField, Qt::UniqueConnection);
-    connect(query, &TQDQuery::RowsReset, this, &TQDDBEdit::LoadFromField, Qt::UniqueConnection);
-    connect(query, &TQDQuery::FieldChanged, this, [this](const QString& field) {
-        if (!m_storing && field.compare(m_field, Qt::CaseInsensitive) == 0) LoadFromField();
-    });
-}
-
-void TQDDBEdit::LoadFromField() {
-    TQDQuery* query = m_source ? m_source->DataSet() : nullptr;
-    if (!query || !query->Active()) {
-        clear();
-        return;
-    }
-    if (const TQDField* field = query->FindField(m_field); field && field->kind == TFieldKind::Text && field->width > 0) {
-        setMaxLength(field->width);
-    }
-    setText(query->Text(m_field));
-    m_invalid = false;
-}
-
-bool TQDDBEdit::StoreToField() {
-    TQDQuery* query = m_source ? m_source->DataSet() : nullptr;
-    if (!query || !query->IsEditing()) {
-        return false;
-    }
-    m_storing = true;
-    const bool ok = query->SetValue(m_field, text());
-    m_storing = false;
-    m_invalid = !ok;
-    return ok;
-}
-
 void TQDDBEdit::focusInEvent(QFocusEvent* event) {
-    TQDQuery* query = m_source ? m_source->DataSet() : nullptr;
-    m_entered = query ? query->Value(m_field) : QVariant();
+    m_link.Remember();
     TQDEdit::focusInEvent(event);
 }
 
 void TQDDBEdit::keyPressEvent(QKeyEvent* event) {
-    // Esc puts back the column's value from before the typing.
-    if (event->key() == Qt::Key_Escape && !isReadOnly()) {
-        TQDQuery* query = m_source ? m_source->DataSet() : nullptr;
-        if (query && query->IsEditing()) {
-            query->SetValue(m_field, m_entered);
-            setText(query->Text(m_field));
-            selectAll();
-            return;
-        }
+    if (event->key() == Qt::Key_Escape && m_link.Restore(this)) {
+        return;
     }
     TQDEdit::keyPressEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <functional>
 
 class TFocusColors;
 
@@ -19,6 +20,8 @@ public:
     bool Accepts(const QString& typed) const;
 
     TFocusColors* Colors() const { return m_colors; }
+    // Enter in the edit: the handler sets its flag to keep the focus here.
+    std::function<void(bool& handled)> OnSelect;
     // Shows "*" for every character typed.
     void SetPasswordChar();
     // Turns what is typed into upper case.

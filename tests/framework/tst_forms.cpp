@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -10,7 +11,9 @@
 #include "data/RecordingPresenter.h"
 #include "data/SqlHelpers.h"
 #include "framework/QDBaseForm.h"
+#include "framework/QDDBComboEdit.h"
 #include "framework/QDDBEdit.h"
+#include "framework/QDPageControl.h"
 #include "framework/QDDForm.h"
 #include "framework/QDDataSource.h"
 #include "framework/QDEdit.h"
@@ -161,6 +164,78 @@ private slots:
         QTest::keyClick(form.value, Qt::Key_Escape);
         QCOMPARE(form.value->text(), QStringLiteral("1"));
         QCOMPARE(form.Query()->Text(QStringLiteral("AUTO_ID")), QStringLiteral("1"));
+    }
+
+    void escInADataAwareDropEdit() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        AddParameters(1);
+        TParameterForm form;
+        auto* drop = new TQDDBComboEdit(form.Panel1());
+        form.Panel1()->layout()->addWidget(drop);
+        drop->Bind(form.DS(), QStringLiteral("AUTO_ID"));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(drop->isReadOnly());
+        QVERIFY(!drop->Button()->isEnabled());
+        form.EditRow();
+        QVERIFY(!drop->isReadOnly());
+        QVERIFY(drop->Button()->isEnabled());
+        drop->setFocus();
+        drop->end(false);
+        QTest::keyClicks(drop, QStringLiteral("23"));
+        QCOMPARE(form.Query()->Text(QStringLiteral("AUTO_ID")), QStringLiteral("123"));
+        QTest::keyClick(drop, Qt::Key_Escape);
+        QCOMPARE(drop->text(), QStringLiteral("1"));
+        QCOMPARE(form.Query()->Text(QStringLiteral("AUTO_ID")), QStringLiteral("1"));
+        QCOMPARE(drop->selectedText(), QStringLiteral("1"));
+    }
+
+    void enterRunsTheSelectHandler() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        TParameterForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        int selects = 0;
+        form.name->OnSelect = [&](bool& handled) {
+            ++selects;
+            handled = true;
+        };
+        form.name->setFocus();
+        QTest::keyClick(form.name, Qt::Key_Return);
+        QCOMPARE(selects, 1);
+        QCOMPARE(QApplication::focusWidget(), form.name);
+        form.name->OnSelect = [&](bool&) { ++selects; };
+        QTest::keyClick(form.name, Qt::Key_Return);
+        QCOMPARE(selects, 2);
+        QCOMPARE(QApplication::focusWidget(), form.value);
+    }
+
+    void thePageGuard() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        TParameterForm form;
+        TQDPageControl pages;
+        pages.addTab(new QWidget, QStringLiteral("用户列表"));
+        pages.addTab(new QWidget, QStringLiteral("用户权限"));
+        pages.QyMaster = form.Query();
+        pages.DataSources[0] = form.DS();
+        pages.show();
+        TRecordingPresenter messages;
+        // No master row: the first page stays.
+        QTest::mouseClick(pages.tabBar(), Qt::LeftButton, {}, pages.tabBar()->tabRect(1).center());
+        QCOMPARE(pages.currentIndex(), 0);
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("没有主档数据记录，不能改变页面")});
+        // A row being edited keeps the page too.
+        QVERIFY(form.Query()->Insert());
+        messages.Clear();
+        QVERIFY(!pages.ChangePage(1));
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("必须先保存或取消新增的数据或修改后的数据")});
+        form.Query()->SetValue(QStringLiteral("NAME_ID"), QStringLiteral("P"));
+        QVERIFY(form.Query()->Save());
+        QTest::mouseClick(pages.tabBar(), Qt::LeftButton, {}, pages.tabBar()->tabRect(1).center());
+        QCOMPARE(pages.currentIndex(), 1);
     }
 
     void priorAndNextAtTheEnds() {
