@@ -12,85 +12,28 @@
 #include "framework/QDDataSource.h"
 #include "framework/QDNDBGrid.h"
 
-TQDDForm::TQDDForm(QWidget* parent)
-    : TQDBaseForm(parent)
-    , m_query(new TQDQuery(this))
-    , m_ds(new TQDDataSource(this))
-    , m_toolBar(new QToolBar(this))
-    , m_panel(new QWidget(this)) {
+TQDDForm::TQDDForm(QWidget* parent) : TQDAppForm(parent), m_query(new TQDQuery(this)), m_ds(new TQDDataSource(this)) {
     m_query->setObjectName(QStringLiteral("Query"));
     m_query->SqlType = ProgramSqlType;
     m_query->DatabaseName = QStringLiteral("QDArchivesDataBase");
     m_query->SetView(this);
     m_ds->SetDataSet(m_query);
     m_ds->ActiveColor = true;
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    m_toolBar->setIconSize(QSize(24, 32));
-    m_panel->setObjectName(QStringLiteral("Panel1"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_toolBar);
-    layout->addWidget(m_panel, 1);
-
+    // 确认 is for the windows that check rows; a single-dataset window hides it.
+    ToolButton(QStringLiteral("button_check"))->setVisible(false);
     using B = TQDDataSource::TButton;
-    struct Button {
-        const char* name;
-        QString caption;
-        Qt::Key key;
-        bool visible, enabled;
-        B role;
-        void (TQDDForm::*handler)();
-    };
-    const Button buttons[] = {
-        {"button_add", QStringLiteral("增加F5"), Qt::Key_F5, true, true, B::Add, &TQDDForm::Add},
-        {"button_edit", QStringLiteral("编辑F6"), Qt::Key_F6, true, true, B::Edit, &TQDDForm::EditRow},
-        {"button_delete", QStringLiteral("删除F7"), Qt::Key_F7, true, true, B::Delete, &TQDDForm::DeleteRow},
-        {"button_save", QStringLiteral("保存F8"), Qt::Key_F8, true, false, B::Save, &TQDDForm::SaveRow},
-        {"button_cancel", QStringLiteral("取消F9"), Qt::Key_F9, true, false, B::Cancel, &TQDDForm::CancelRow},
-        {"button_find", QStringLiteral("查找F10"), Qt::Key_F10, true, true, B::Find, &TQDDForm::Find},
-        {"button_First", QStringLiteral("头一条"), Qt::Key_unknown, false, true, B::First, &TQDDForm::First},
-        {"button_Prior", QStringLiteral("前一条 "), Qt::Key_unknown, false, true, B::Prior, &TQDDForm::Prior},
-        {"button_next", QStringLiteral("下一条"), Qt::Key_unknown, false, true, B::Next, &TQDDForm::Next},
-        {"button_Last", QStringLiteral("末一条"), Qt::Key_unknown, false, true, B::Last, &TQDDForm::Last},
-        {"Button_Other", QStringLiteral("补充"), Qt::Key_unknown, false, true, B::Other, nullptr},
-        {"button_check", QStringLiteral("确认"), Qt::Key_unknown, false, true, B::Check, &TQDDForm::Check},
-        {"button_print", QStringLiteral("打印F11"), Qt::Key_F11, true, true, B::Print, &TQDDForm::Print},
-        {"button_close", QStringLiteral("关闭F12"), Qt::Key_F12, true, true, B::Close, nullptr},
-    };
-    for (const Button& button : buttons) {
-        QAction* action = AddButton(button.name, button.caption, button.key, button.visible, button.enabled);
-        m_ds->SetButton(button.role, action);
-        if (button.handler) {
-            connect(action, &QAction::triggered, this, button.handler);
-        }
+    const std::pair<const char*, B> roles[] = {
+        {"button_add", B::Add},       {"button_edit", B::Edit},   {"button_delete", B::Delete}, {"button_save", B::Save},
+        {"button_cancel", B::Cancel}, {"button_find", B::Find},   {"button_First", B::First},   {"button_Prior", B::Prior},
+        {"button_next", B::Next},     {"button_Last", B::Last},   {"Button_Other", B::Other},   {"button_check", B::Check},
+        {"button_print", B::Print},   {"button_close", B::Close}};
+    for (const auto& [name, role] : roles) {
+        m_ds->SetButton(role, ToolButton(QLatin1String(name)));
     }
-    connect(ToolButton(QStringLiteral("button_close")), &QAction::triggered, this, [this] {
-        if (QWidget* frame = parentWidget(); frame && frame->inherits("QMdiSubWindow")) {
-            frame->close();
-        } else {
-            close();
-        }
-    });
-}
-
-QAction* TQDDForm::AddButton(const char* name, const QString& caption, Qt::Key key, bool visible, bool enabled) {
-    QAction* action = m_toolBar->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    action->setVisible(visible);
-    action->setEnabled(enabled);
-    if (key != Qt::Key_unknown) {
-        // The key acts only while its button is enabled, and only in this window.
-        action->setShortcut(QKeySequence(key));
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(action);
-    }
-    m_actions.insert(QLatin1String(name), action);
-    return action;
 }
 
 void TQDDForm::showEvent(QShowEvent* event) {
-    TQDBaseForm::showEvent(event);
+    TQDAppForm::showEvent(event);
     if (m_prepared) {
         return;
     }
@@ -110,9 +53,6 @@ void TQDDForm::showEvent(QShowEvent* event) {
     PrepareQuery(*m_query);
     PrepareDataSource(*m_ds);
     m_ds->ApplyEditState();
-    if (m_toolBar->isVisible()) {
-        m_toolBar->setFocus();
-    }
 }
 
 void TQDDForm::Add() {
@@ -156,7 +96,7 @@ void TQDDForm::SaveRow() {
     if (auto* aware = dynamic_cast<TQDDataAware*>(focusWidget())) {
         aware->StoreToField();
     }
-    m_toolBar->setFocus();
+    ToolBar()->setFocus();
     if (m_query->IsEditing()) {
         m_query->Save();
     }
