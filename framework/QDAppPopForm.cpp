@@ -88,10 +88,7 @@ void TQDAppPopForm::showEvent(QShowEvent* event) {
     }
     Button(QStringLiteral("button_print"))->setEnabled(Rights[PrintRight]);
     TQDBaseForm::PrepareQuery(*m_query);
-    m_ds->BindStateChange();
-    m_ds->RightAdd = m_ds->RightEdit = m_ds->RightDelete = Rights[AddRight];
-    m_ds->RightPrint = Rights[PrintRight];
-    m_ds->ApplyRights();
+    TQDBaseForm::PrepareDataSource(*m_ds, Rights);
     m_ds->ApplyEditState();
     QPushButton* ok = Button(QStringLiteral("button_ok"));
     if (ok->isEnabled() && ok->isVisible()) {

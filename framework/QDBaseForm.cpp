@@ -91,11 +91,11 @@ void TQDBaseForm::PrepareQuery(TQDQuery& query) {
     query.DatabaseName = QStringLiteral("QDArchivesDataBase");
 }
 
-void TQDBaseForm::PrepareDataSource(TQDDataSource& source) {
+void TQDBaseForm::PrepareDataSource(TQDDataSource& source, const TRights& rights) {
     source.BindStateChange();
-    source.RightAdd = source.RightEdit = source.RightDelete = Rights[AddRight];
-    source.RightPrint = Rights[PrintRight];
-    source.RightCheck = Rights[VerifyRight];
+    source.RightAdd = source.RightEdit = source.RightDelete = rights[AddRight];
+    source.RightPrint = rights[PrintRight];
+    source.RightCheck = rights[VerifyRight];
     source.ApplyRights();
     source.EditColor = ColorFromWindows(QDGlobal::EditColor);
     source.BrowseColor = ColorFromWindows(QDGlobal::BrowseColor);

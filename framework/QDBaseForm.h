@@ -33,7 +33,8 @@ public:
     // The sign-on values a query uses for audit columns and numbering.
     static void PrepareQuery(TQDQuery& query);
     // Binds the source to its dataset's state and gives it this form's rights.
-    void PrepareDataSource(TQDDataSource& source);
+    void PrepareDataSource(TQDDataSource& source) { PrepareDataSource(source, Rights); }
+    static void PrepareDataSource(TQDDataSource& source, const TRights& rights);
 
     static int LockCounter();
 

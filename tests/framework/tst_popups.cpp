@@ -7,6 +7,8 @@
 #include "data/RecordingPresenter.h"
 #include "data/SqlHelpers.h"
 #include "framework/LookupValueForm.h"
+#include "framework/QDBasePopEditShowForm.h"
+#include "framework/QDDBEdit.h"
 #include "framework/ModalSeam.h"
 #include "framework/QDAppPopForm.h"
 #include "framework/QDBaseForm.h"
@@ -65,6 +67,42 @@ private slots:
         });
         QCOMPARE(TModalSeam::Exec(popup), int(QDialog::Accepted));
         QCOMPARE(popup.Query()->Text(QStringLiteral("NAME_ID")), QStringLiteral("x"));
+    }
+
+    void theRecordEditorWorksOnItsCallersDataset() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        TQDQuery list;
+        list.SetTableName(QStringLiteral("SYS_ID_TABLE"));
+        QVERIFY(list.Open());
+        TQDBasePopEditShowForm editor;
+        editor.Rights = {true, false, false, true, false, false, false};  // handed in by the opener
+        auto* edit = new TQDDBEdit(editor.Panel1());
+        edit->Bind(editor.DS(), QStringLiteral("NAME_ID"));
+        editor.SetDataSet(&list);
+        TRecordingPresenter messages;
+        TModalSeam::QueueHandler([&](QDialog& dialog) {
+            auto& form = static_cast<TQDBasePopEditShowForm&>(dialog);
+            QVERIFY(form.Button(QStringLiteral("button_add"))->isEnabled());
+            QVERIFY(!form.Button(QStringLiteral("button_print"))->isEnabled());
+            QTest::keyClick(&form, Qt::Key_F3);
+            QCOMPARE(messages.Texts(), QStringList{QStringLiteral("必须选择一个记录")});
+            QTest::keyClick(&form, Qt::Key_F5);
+            QCOMPARE(list.State(), TDataSetState::Insert);
+            QVERIFY(!edit->isReadOnly());
+            QTest::keyClicks(edit, QStringLiteral("P1"));
+            QVERIFY(!form.close());
+            QCOMPARE(messages.LastText(), QStringLiteral("必须先按“保存”或“取消”按钮后才能关闭窗口"));
+            QTest::keyClick(&form, Qt::Key_F8);
+            QCOMPARE(list.State(), TDataSetState::Browse);
+            form.Button(QStringLiteral("button_Prior"))->click();
+            QCOMPARE(messages.LastText(), QStringLiteral("已到第一个纪录"));
+            QTest::keyClick(&form, Qt::Key_F3);
+        });
+        QCOMPARE(TModalSeam::Exec(editor), int(QDialog::Accepted));
+        QCOMPARE(ValueText(QStringLiteral("SELECT NAME_ID FROM SYS_ID_TABLE")), QStringLiteral("P1"));
+        QVERIFY(editor.isHidden());
+        QCOMPARE(list.Text(QStringLiteral("NAME_ID")), QStringLiteral("P1"));
     }
 
     void lookupOffersMatchingValues() {
