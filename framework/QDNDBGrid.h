@@ -55,3 +55,10 @@ private:
     QWidget* m_footer;
     QHash<QString, QString> m_footerTexts;
 };
+
+// The plain data grid of the windows that keep no layout.
+class TQDDBGrid : public TQDNDBGrid {
+    Q_OBJECT
+public:
+    using TQDNDBGrid::TQDNDBGrid;
+};

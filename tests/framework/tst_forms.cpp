@@ -11,6 +11,7 @@
 #include "data/RecordingPresenter.h"
 #include "data/SqlHelpers.h"
 #include "framework/QDBaseForm.h"
+#include "framework/QDControls.h"
 #include "framework/QDDBComboEdit.h"
 #include "framework/QDDBEdit.h"
 #include "framework/QDPageControl.h"
@@ -236,6 +237,73 @@ private slots:
         QVERIFY(form.Query()->Save());
         QTest::mouseClick(pages.tabBar(), Qt::LeftButton, {}, pages.tabBar()->tabRect(1).center());
         QCOMPARE(pages.currentIndex(), 1);
+    }
+
+    void boundCombosFollowTheState() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        AddParameters(2);
+        Execute(QStringLiteral("INSERT INTO QD_ARCHIVE_TYPE_TABLE (ARCHIVE_TYPE_ID, ARCHIVE_TYPE_NAME) VALUES ('1', '文书'), ('2', '科技')"));
+        TParameterForm form;
+        auto* combo = new TQDDBComboBox(form.Panel1());
+        combo->addItems({QStringLiteral("是"), QStringLiteral("否")});
+        combo->Bind(form.DS(), QStringLiteral("AUTO_ID"));
+        TQDQuery types;
+        types.SetSql(QStringLiteral("SELECT ARCHIVE_TYPE_ID, ARCHIVE_TYPE_NAME FROM QD_ARCHIVE_TYPE_TABLE ORDER BY ARCHIVE_TYPE_ID"));
+        QVERIFY(types.Open());
+        auto* lookup = new TQDDBLookupComboBox(form.Panel1());
+        lookup->SetLookup(&types, QStringLiteral("ARCHIVE_TYPE_ID"), QStringLiteral("ARCHIVE_TYPE_NAME"));
+        lookup->Bind(form.DS(), QStringLiteral("AUTO_ID"));
+        form.show();
+        QCOMPARE(combo->currentText(), QStringLiteral("1"));
+        QCOMPARE(lookup->currentText(), QStringLiteral("文书"));
+        QVERIFY(combo->lineEdit()->isReadOnly());
+        QVERIFY(!lookup->isEnabled());
+        form.EditRow();
+        QVERIFY(!combo->lineEdit()->isReadOnly());
+        QVERIFY(lookup->isEnabled());
+        lookup->setCurrentIndex(1);
+        QCOMPARE(form.Query()->Text(QStringLiteral("AUTO_ID")), QStringLiteral("2"));
+        QCOMPARE(combo->currentText(), QStringLiteral("2"));
+        form.CancelRow();
+        QCOMPARE(lookup->currentText(), QStringLiteral("文书"));
+    }
+
+    // Two sources on one window, each driving its own group of controls.
+    void masterAndDetailControlGroups() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        AddParameters(1);
+        QWidget window;
+        TQDQuery master(&window), detail(&window);
+        master.SetTableName(QStringLiteral("SYS_ID_TABLE"));
+        detail.SetTableName(QStringLiteral("SYS_ID_TABLE"));
+        QVERIFY(master.Open() && detail.Open());
+        TQDDataSource masterSource(&window), detailSource(&window);
+        masterSource.SetDataSet(&master);
+        detailSource.SetDataSet(&detail);
+        masterSource.IS_MASTER_CHANGE = true;
+        detailSource.IS_DETAIL_CHANGE = true;
+        auto* masterEdit = new TQDDBEdit(&window);
+        masterEdit->Bind(&masterSource, QStringLiteral("NAME_ID"));
+        auto* detailEdit = new TQDDBEdit(&window);
+        detailEdit->setProperty("Tag", 500);
+        detailEdit->Bind(&detailSource, QStringLiteral("NAME_ID"));
+        auto* detailFixed = new TQDDBEdit(&window);
+        detailFixed->setProperty("Tag", 502);
+        detailFixed->Bind(&detailSource, QStringLiteral("AUTO_ID"));
+        QVERIFY(detail.Edit());
+        detailSource.ApplyEditState();
+        masterSource.ApplyEditState();
+        QVERIFY(!detailEdit->isReadOnly());
+        QVERIFY(detailFixed->isReadOnly());
+        QVERIFY(masterEdit->isReadOnly());
+        detail.Cancel();
+        QVERIFY(master.Edit());
+        masterSource.ApplyEditState();
+        detailSource.ApplyEditState();
+        QVERIFY(!masterEdit->isReadOnly());
+        QVERIFY(detailEdit->isReadOnly());
     }
 
     void priorAndNextAtTheEnds() {

@@ -1,0 +1,118 @@
+#include "framework/QDControls.h"
+
+#include <QPainter>
+
+#include "framework/FocusColors.h"
+#include "framework/QDDBEdit.h"
+#include "framework/UiHelpers.h"
+
+TQDListBox::TQDListBox(QWidget* parent) : QListWidget(parent), m_colors(new TFocusColors(this)) { setProperty("Tag", 0); }
+
+TQDDBComboBox::TQDDBComboBox(QWidget* parent) : QComboBox(parent), m_colors(new TFocusColors(this)) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    SetDataReadOnly(true);
+    connect(this, &QComboBox::currentTextChanged, this, [this] {
+        if (!m_loading) StoreToField();
+    });
+}
+
+void TQDDBComboBox::Bind(TQDDataSource* source, const QString& field) {
+    m_link.Bind(source, field);
+    FollowDataSet(this, this, m_link);
+    LoadFromField();
+}
+
+void TQDDBComboBox::LoadFromField() {
+    TQDQuery* query = m_link.DataSet();
+    m_loading = true;
+    setEditText(query && query->Active() ? query->Text(m_link.Field()) : QString());
+    m_loading = false;
+}
+
+bool TQDDBComboBox::StoreToField() {
+    TQDQuery* query = m_link.DataSet();
+    return query && query->IsEditing() && query->SetValue(m_link.Field(), currentText());
+}
+
+void TQDDBComboBox::SetDataReadOnly(bool readOnly) {
+    if (lineEdit()) lineEdit()->setReadOnly(readOnly);
+    m_readOnlyFlag = readOnly;
+    if (readOnly) hidePopup();
+}
+
+void TQDDBComboBox::wheelEvent(QWheelEvent* event) {
+    // Scrolling over a read-only list must not change the row's value.
+    if (!m_readOnlyFlag) QComboBox::wheelEvent(event);
+}
+
+TQDDBLookupComboBox::TQDDBLookupComboBox(QWidget* parent) : QComboBox(parent) {
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_loading) StoreToField();
+    });
+}
+
+void TQDDBLookupComboBox::Bind(TQDDataSource* source, const QString& field) {
+    m_link.Bind(source, field);
+    FollowDataSet(this, this, m_link);
+    LoadFromField();
+}
+
+void TQDDBLookupComboBox::SetLookup(TQDQuery* list, const QString& keyField, const QString& displayField) {
+    m_list = list;
+    m_keyField = keyField;
+    m_displayField = displayField;
+    Fill();
+}
+
+void TQDDBLookupComboBox::Fill() {
+    m_loading = true;
+    clear();
+    if (m_list && m_list->Active()) {
+        const int key = m_list->FieldIndex(m_keyField), shown = m_list->FieldIndex(m_displayField);
+        const int count = m_list->RecordCount();
+        for (int row = 0; row < count; ++row) {
+            addItem(m_list->RowText(row, shown), m_list->RowValue(row, key));
+        }
+    }
+    m_loading = false;
+    LoadFromField();
+}
+
+void TQDDBLookupComboBox::LoadFromField() {
+    TQDQuery* query = m_link.DataSet();
+    m_loading = true;
+    setCurrentIndex(query && query->Active() ? findData(query->Value(m_link.Field()).toString()) : -1);
+    m_loading = false;
+}
+
+bool TQDDBLookupComboBox::StoreToField() {
+    TQDQuery* query = m_link.DataSet();
+    return query && query->IsEditing() && query->SetValue(m_link.Field(), currentData());
+}
+
+void TQDDBLookupComboBox::SetDataReadOnly(bool readOnly) {
+    // Tag 200 keeps the lookup writable always.
+    setEnabled(property("Tag").toInt() == 200 || !readOnly);
+}
+
+TQDPanel::TQDPanel(QWidget* parent) : QFrame(parent) {}
+
+void TQDPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (FaceColor.isValid()) painter.fillRect(rect(), FaceColor);
+    const QRect frame = rect().adjusted(0, 0, -1 - ShadowWidth, -1 - ShadowWidth);
+    if (ShadowWidth > 0) {
+        painter.fillRect(QRect(frame.right() + 1, ShadowWidth, ShadowWidth, frame.height()), ShadowColor);
+        painter.fillRect(QRect(ShadowWidth, frame.bottom() + 1, frame.width(), ShadowWidth), ShadowColor);
+    }
+    for (int i = 0; i < BorderLine; ++i) {
+        const QRect r = frame.adjusted(i, i, -i, -i);
+        painter.setPen(Color_High);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(Color_Low);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    }
+}
