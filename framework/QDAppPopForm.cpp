@@ -79,6 +79,7 @@ QPushButton* TQDAppPopForm::AddButton(const char* name, const QString& caption, 
 
 void TQDAppPopForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    AssignLabelBuddies(this);
     ApplyInputMethod(this, QDGlobal::CurrentImeName);
     if (!ComposeName.isEmpty() && !ProgramName.isEmpty()) {
         Rights = TQDChild::CheckRights(ComposeName, ProgramName, QDGlobal::CurrentUserId);

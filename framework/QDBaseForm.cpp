@@ -68,6 +68,7 @@ void TQDBaseForm::showEvent(QShowEvent* event) {
         LockCommands(false);
         // Text inputs follow the system's current input method.
         ApplyInputMethod(this, QString());
+        AssignLabelBuddies(this);
         QFont font(QStringLiteral("宋体"));
         font.setPointSize(9);
         setFont(font);

@@ -13,6 +13,7 @@
 #include "framework/QDBaseForm.h"
 #include "framework/QDChild.h"
 #include "framework/QDDataSource.h"
+#include "framework/UiHelpers.h"
 
 namespace {
 const QString CloseRefused = QStringLiteral("必须先按“保存”或“取消”按钮后才能关闭窗口");
@@ -67,6 +68,7 @@ TQDBasePopEditShowForm::TQDBasePopEditShowForm(QWidget* parent)
 
 void TQDBasePopEditShowForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    AssignLabelBuddies(this);
     if (!ComposeName.isEmpty() && !ProgramName.isEmpty()) {
         Rights = TQDChild::CheckRights(ComposeName, ProgramName, QDGlobal::CurrentUserId);
     }

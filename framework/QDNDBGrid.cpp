@@ -5,7 +5,10 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "data/QDGlobal.h"
+#include "framework/FocusColors.h"
 #include "framework/QDDataSource.h"
+#include "framework/UiHelpers.h"
 #include "framework/QDQueryModel.h"
 
 #include <QRegularExpression>
@@ -43,8 +46,10 @@ private:
 };
 }  // namespace
 
-TQDNDBGrid::TQDNDBGrid(QWidget* parent) : QTableView(parent), m_footer(new TFooter(this)) {
+TQDNDBGrid::TQDNDBGrid(QWidget* parent) : QTableView(parent), m_footer(new TFooter(this)), m_colors(new TFocusColors(this)) {
     m_footer->hide();
+    // The grid keeps the window's colour until it is entered.
+    m_colors->SetColors(palette().color(QPalette::Base), ColorFromWindows(QDGlobal::FocusColor));
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
         TrackColumns();
         m_footer->update();
@@ -167,6 +172,9 @@ void TQDNDBGrid::Rebind() {
         return;
     }
     m_model = new TQDQueryModel(query, this);
+    m_model->CellColors = [this](int row, int column, QColor& background, QColor& text) {
+        if (OnApplyCellAttr && m_model && m_model->Query()) OnApplyCellAttr(row, m_model->Query()->Field(column).name, background, text);
+    };
     setModel(m_model);
     connect(query, &TQDQuery::CurrentChanged, this, &TQDNDBGrid::FollowCurrent);
     connect(query, &TQDQuery::RowsReset, this, [this] { ApplyDescriptors(m_descriptors); });

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QTableView>
+#include <functional>
 
 #include "data/GridLayout.h"
 #include "data/QueryRules.h"
@@ -36,6 +37,10 @@ public:
     void ApplyDescriptors(const TFieldsDataArray& descriptors);
     bool IsColumnShown(const QString& field) const;
 
+    // Per-cell colours the window decides (row, column name, background, text).
+    std::function<void(int row, const QString& field, QColor& background, QColor& text)> OnApplyCellAttr;
+    TFocusColors* Colors() const { return m_colors; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -54,6 +59,7 @@ private:
     bool m_tracking = false;
     QWidget* m_footer;
     QHash<QString, QString> m_footerTexts;
+    TFocusColors* m_colors;
 };
 
 // The plain data grid of the windows that keep no layout.

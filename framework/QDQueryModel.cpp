@@ -60,6 +60,12 @@ QVariant TQDQueryModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) {
         return m_query->RowText(index.row(), index.column());
     }
+    if ((role == Qt::BackgroundRole || role == Qt::ForegroundRole) && CellColors) {
+        QColor background, text;
+        CellColors(index.row(), index.column(), background, text);
+        const QColor& wanted = role == Qt::BackgroundRole ? background : text;
+        return wanted.isValid() ? QVariant(wanted) : QVariant();
+    }
     if (role == Qt::TextAlignmentRole) {
         const TFieldKind kind = m_query->Field(index.column()).kind;
         return kind == TFieldKind::Float || kind == TFieldKind::Integer ? QVariant(Qt::AlignRight | Qt::AlignVCenter)

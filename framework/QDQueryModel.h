@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QPointer>
+#include <functional>
 
 #include "data/QDQuery.h"
 
@@ -13,6 +15,8 @@ public:
     explicit TQDQueryModel(TQDQuery* query, QObject* parent = nullptr);
 
     TQDQuery* Query() const { return m_query; }
+    // Colours for one cell, left as they are when the window has no opinion.
+    std::function<void(int row, int column, QColor& background, QColor& text)> CellColors;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;

@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLineEdit>
@@ -91,4 +93,42 @@ void ApplyChineseFonts(QApplication& application) {
             break;
         }
     }
+}
+
+int AssignLabelBuddies(QWidget* window) {
+    if (!window) {
+        return 0;
+    }
+    QList<QWidget*> inputs;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if ((qobject_cast<QLineEdit*>(widget) && !qobject_cast<QComboBox*>(widget->parentWidget())) ||
+            qobject_cast<QComboBox*>(widget) || qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QTextEdit*>(widget) ||
+            qobject_cast<QListWidget*>(widget)) {
+            inputs.append(widget);
+        }
+    }
+    int assigned = 0;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() || label->text().trimmed().isEmpty()) continue;
+        const QRect own(label->mapTo(window, QPoint(0, 0)), label->size());
+        QWidget* best = nullptr;
+        int bestDistance = 0;
+        for (QWidget* input : inputs) {
+            if (input->parentWidget() != label->parentWidget()) continue;
+            const QRect box(input->mapTo(window, QPoint(0, 0)), input->size());
+            const bool sameLine = box.top() < own.bottom() && box.bottom() > own.top() && box.left() >= own.right() - 2;
+            const bool below = box.top() >= own.bottom() - 2 && std::abs(box.left() - own.left()) < 40;
+            if (!sameLine && !below) continue;
+            const int distance = sameLine ? box.left() - own.right() : 1000 + box.top() - own.bottom();
+            if (!best || distance < bestDistance) {
+                best = input;
+                bestDistance = distance;
+            }
+        }
+        if (best) {
+            label->setBuddy(best);
+            ++assigned;
+        }
+    }
+    return assigned;
 }

@@ -20,3 +20,8 @@ void ToFront(QWidget* window);
 // Maps the font names the windows ask for (宋体, 隶书, 新細明體 …) to installed
 // fonts with Chinese glyphs and sets an application font that has them.
 void ApplyChineseFonts(QApplication& application);
+
+// Gives every caption label without a buddy the input control just right of
+// it on the same line (or just below it), so each input is known by the name
+// the user sees. Returns how many labels got one.
+int AssignLabelBuddies(QWidget* window);

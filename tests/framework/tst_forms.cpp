@@ -1,6 +1,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTabBar>
 #include <QToolBar>
@@ -304,6 +306,44 @@ private slots:
         detailSource.ApplyEditState();
         QVERIFY(!masterEdit->isReadOnly());
         QVERIFY(detailEdit->isReadOnly());
+    }
+
+    void captionLabelsBecomeBuddies() {
+        TQDBaseForm form;
+        auto* grid = new QGridLayout(&form);
+        auto* nameLabel = new QLabel(QStringLiteral("档案名称"), &form);
+        auto* name = new TQDEdit(&form);
+        auto* dateLabel = new QLabel(QStringLiteral("档案日期"), &form);
+        auto* date = new TQDEdit(&form);
+        auto* note = new QLabel(QStringLiteral("说明文字"), &form);
+        grid->addWidget(nameLabel, 0, 0);
+        grid->addWidget(name, 0, 1);
+        grid->addWidget(dateLabel, 1, 0);
+        grid->addWidget(date, 1, 1);
+        grid->addWidget(note, 2, 0, 1, 2);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(nameLabel->buddy(), name);
+        QCOMPARE(dateLabel->buddy(), date);
+        QCOMPARE(note->buddy(), nullptr);
+    }
+
+    void cellColoursComeFromTheWindow() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        AddParameters(2);
+        TParameterForm form;
+        form.grid->OnApplyCellAttr = [](int row, const QString& field, QColor& background, QColor& text) {
+            if (row == 1 && field == QStringLiteral("NAME_ID")) {
+                background = Qt::red;
+                text = Qt::white;
+            }
+        };
+        const QAbstractItemModel* model = form.grid->model();
+        const int column = form.Query()->FieldIndex(QStringLiteral("NAME_ID"));
+        QCOMPARE(model->data(model->index(1, column), Qt::BackgroundRole).value<QColor>(), QColor(Qt::red));
+        QCOMPARE(model->data(model->index(1, column), Qt::ForegroundRole).value<QColor>(), QColor(Qt::white));
+        QVERIFY(!model->data(model->index(0, column), Qt::BackgroundRole).isValid());
     }
 
     void priorAndNextAtTheEnds() {
