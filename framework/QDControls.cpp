@@ -96,6 +96,58 @@ void TQDDBLookupComboBox::SetDataReadOnly(bool readOnly) {
     setEnabled(property("Tag").toInt() == 200 || !readOnly);
 }
 
+TQDDBLookupListBox::TQDDBLookupListBox(QWidget* parent) : QListWidget(parent) {
+    connect(this, &QListWidget::currentRowChanged, this, [this] {
+        if (!m_loading) StoreToField();
+    });
+}
+
+void TQDDBLookupListBox::Bind(TQDDataSource* source, const QString& field) {
+    m_link.Bind(source, field);
+    FollowDataSet(this, this, m_link);
+    LoadFromField();
+}
+
+void TQDDBLookupListBox::SetLookup(TQDQuery* list, const QString& keyField, const QString& displayField) {
+    m_list = list;
+    m_keyField = keyField;
+    m_displayField = displayField;
+    m_loading = true;
+    clear();
+    if (m_list && m_list->Active()) {
+        const int key = m_list->FieldIndex(m_keyField), shown = m_list->FieldIndex(m_displayField);
+        const int count = m_list->RecordCount();
+        for (int row = 0; row < count; ++row) {
+            auto* item = new QListWidgetItem(m_list->RowText(row, shown), this);
+            item->setData(Qt::UserRole, m_list->RowValue(row, key));
+        }
+    }
+    m_loading = false;
+    LoadFromField();
+}
+
+void TQDDBLookupListBox::LoadFromField() {
+    TQDQuery* query = m_link.DataSet();
+    const QString key = query && query->Active() ? query->Value(m_link.Field()).toString() : QString();
+    m_loading = true;
+    setCurrentRow(-1);
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->data(Qt::UserRole).toString() == key) setCurrentRow(row);
+    }
+    m_loading = false;
+}
+
+bool TQDDBLookupListBox::StoreToField() {
+    TQDQuery* query = m_link.DataSet();
+    const QListWidgetItem* chosen = currentItem();
+    return query && query->IsEditing() && chosen && query->SetValue(m_link.Field(), chosen->data(Qt::UserRole));
+}
+
+void TQDDBLookupListBox::SetDataReadOnly(bool readOnly) {
+    setSelectionMode(property("Tag").toInt() == 200 || !readOnly ? QAbstractItemView::SingleSelection
+                                                                 : QAbstractItemView::NoSelection);
+}
+
 TQDPanel::TQDPanel(QWidget* parent) : QFrame(parent) {}
 
 void TQDPanel::paintEvent(QPaintEvent*) {

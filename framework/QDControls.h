@@ -82,6 +82,28 @@ private:
     bool m_loading = false;
 };
 
+// A list bound to a key column that shows the display values of another dataset.
+class TQDDBLookupListBox : public QListWidget, public TQDDataAware {
+    Q_OBJECT
+public:
+    explicit TQDDBLookupListBox(QWidget* parent = nullptr);
+    void Bind(TQDDataSource* source, const QString& field);
+    void SetLookup(TQDQuery* list, const QString& keyField, const QString& displayField);
+    QString DataField() const override { return m_link.Field(); }
+    TQDDataSource* DataSource() const override { return m_link.Source(); }
+    void LoadFromField() override;
+    bool StoreToField() override;
+    void SetDataReadOnly(bool readOnly) override;
+    bool IsInvalid() const override { return m_link.IsInvalid(); }
+
+private:
+    TFieldLink m_link;
+    QPointer<TQDQuery> m_list;
+    QString m_keyField;
+    QString m_displayField;
+    bool m_loading = false;
+};
+
 // A bevelled panel with the program's shading colours.
 class TQDPanel : public QFrame {
     Q_OBJECT

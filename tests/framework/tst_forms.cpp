@@ -269,6 +269,15 @@ private slots:
         QCOMPARE(combo->currentText(), QStringLiteral("2"));
         form.CancelRow();
         QCOMPARE(lookup->currentText(), QStringLiteral("文书"));
+
+        auto* list = new TQDDBLookupListBox(form.Panel1());
+        list->SetLookup(&types, QStringLiteral("ARCHIVE_TYPE_ID"), QStringLiteral("ARCHIVE_TYPE_NAME"));
+        list->Bind(form.DS(), QStringLiteral("AUTO_ID"));
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("文书"));
+        form.EditRow();
+        list->setCurrentRow(1);
+        QCOMPARE(form.Query()->Text(QStringLiteral("AUTO_ID")), QStringLiteral("2"));
+        form.CancelRow();
     }
 
     // Two sources on one window, each driving its own group of controls.
