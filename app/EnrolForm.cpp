@@ -113,23 +113,8 @@ void TEnrolForm::showEvent(QShowEvent* event) {
 }
 
 void TEnrolForm::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_F3:
-            m_ok->click();
-            return;
-        case Qt::Key_F4:
-            m_close->click();
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-                button->click();
-            } else {
-                TQDChild::MoveFocus(this, true);
-            }
-            return;
-        default:
-            QDialog::keyPressEvent(event);
+    if (!TQDChild::DialogKey(this, event, m_ok, Qt::Key_F3, m_close, Qt::Key_F4)) {
+        QDialog::keyPressEvent(event);
     }
 }
 

@@ -68,23 +68,8 @@ void TLogonForm::showEvent(QShowEvent* event) {
 }
 
 void TLogonForm::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_F3:
-            m_ok->click();
-            return;
-        case Qt::Key_F4:
-            m_cancel->click();
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-                button->click();
-            } else {
-                TQDChild::MoveFocus(this, true);
-            }
-            return;
-        default:
-            QDialog::keyPressEvent(event);
+    if (!TQDChild::DialogKey(this, event, m_ok, Qt::Key_F3, m_cancel, Qt::Key_F4)) {
+        QDialog::keyPressEvent(event);
     }
 }
 

@@ -123,6 +123,27 @@ void TQDChild::MoveFocus(QWidget* window, bool forward) {
     }
 }
 
+bool TQDChild::DialogKey(QWidget* window, QKeyEvent* event, QAbstractButton* ok, int okKey, QAbstractButton* close,
+                         int closeKey) {
+    if (event->key() == okKey && ok) {
+        ok->click();
+        return true;
+    }
+    if (event->key() == closeKey && close) {
+        close->click();
+        return true;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget())) {
+            button->click();
+        } else {
+            MoveFocus(window, true);
+        }
+        return true;
+    }
+    return false;
+}
+
 namespace {
 bool IsMemo(const QWidget* widget) {
     return qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const QTextEdit*>(widget);

@@ -8,6 +8,7 @@
 #include "data/Rights.h"
 #include "data/SqlType.h"
 
+class QAbstractButton;
 class QKeyEvent;
 class QWidget;
 
@@ -56,6 +57,10 @@ public:
     static QFont LanguageFont(const QString& language);
     // Moves the focus to the next (or previous) control of the window that takes it.
     static void MoveFocus(QWidget* window, bool forward);
+    // The keys of the small dialogs: the OK key presses OK, the close key closes,
+    // Enter presses a focused button or moves on. True when the key was used.
+    static bool DialogKey(QWidget* window, QKeyEvent* event, QAbstractButton* ok, int okKey, QAbstractButton* close,
+                          int closeKey);
 
 signals:
     void Shown(QWidget* form);

@@ -369,13 +369,12 @@ void TQDFindForm::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Enter:
             if (focusWidget() == m_date) {
                 OpenPopup();
-            } else if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-                button->click();
-            } else {
-                TQDChild::MoveFocus(this, true);
+                return;
             }
-            return;
+            [[fallthrough]];
         default:
-            QDialog::keyPressEvent(event);
+            if (!TQDChild::DialogKey(this, event, nullptr, 0, nullptr, 0)) {
+                QDialog::keyPressEvent(event);
+            }
     }
 }
