@@ -7,11 +7,14 @@
 
 #include "data/MessageBoxes.h"
 #include "data/QDGlobal.h"
+#include "framework/FindFormDialog.h"
 #include "framework/QDDBEdit.h"
+#include "framework/QueryHelpers.h"
 #include "framework/QDDataSource.h"
 #include "framework/QDNDBGrid.h"
 
-TCompanyForm::TCompanyForm(QWidget* parent) : TQDDForm(parent), m_grid(new TQDNDBGrid(Panel1())), m_name(nullptr) {
+TCompanyForm::TCompanyForm(QWidget* parent)
+    : TQDDForm(parent), m_grid(new TQDNDBGrid(Panel1())), m_name(nullptr), m_find(new TFindFormDialog(this)) {
     setObjectName(QStringLiteral("CompanyForm"));
     setWindowTitle(QStringLiteral("单位资料编辑窗口"));
     ComposeName = QStringLiteral("档案管理");
@@ -60,7 +63,9 @@ TCompanyForm::TCompanyForm(QWidget* parent) : TQDDForm(parent), m_grid(new TQDND
         TFieldsData descriptor;
         descriptor.FieldName = QLatin1String(column);
         descriptor.DisplayLabel = label;
-        descriptor.Kind = QString::fromLatin1(column).endsWith(QLatin1String("_DATE")) ? QStringLiteral("D") : QStringLiteral("C");
+        const bool date = QString::fromLatin1(column).endsWith(QLatin1String("_DATE"));
+        descriptor.Kind = date ? QStringLiteral("D") : QStringLiteral("C");
+        descriptor.SearchKind = date ? QStringLiteral("D") : QStringLiteral("T");
         query->FieldsData.append(descriptor);
     }
     query->FieldsData[1].Required = true;
@@ -83,8 +88,19 @@ TCompanyForm::TCompanyForm(QWidget* parent) : TQDDForm(parent), m_grid(new TQDND
     check.SelectPrefix = QStringLiteral("SELECT COMPANY_ID FROM SYS_COMPANY_TABLE WHERE ");
     check.MustBeAbsent = true;
     query->CheckData = {check};
-    // The search dialog comes with the search work; until then find stays off.
-    ToolButton(QStringLiteral("button_find"))->setVisible(false);
+    m_find->Form()->Caption = QStringLiteral("单位资料");
+    m_find->Form()->SetAllDataVisible(true);
+    m_find->SetDescriptors(query->FieldsData);
+}
+
+void TCompanyForm::Find() {
+    if (!m_find->Execute()) {
+        return;
+    }
+    const QString condition = m_find->Condition();
+    RunCounted(*Query(), condition.isEmpty() ? QStringLiteral("SELECT  *  FROM  SYS_COMPANY_TABLE")
+                                             : QStringLiteral("SELECT * FROM SYS_COMPANY_TABLE WHERE ") + condition);
+    m_grid->ApplyDescriptors(Query()->FieldsData);
 }
 
 void TCompanyForm::showEvent(QShowEvent* event) {

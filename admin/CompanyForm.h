@@ -2,6 +2,7 @@
 
 #include "framework/QDDForm.h"
 
+class TFindFormDialog;
 class TQDDBEdit;
 class TQDNDBGrid;
 
@@ -16,6 +17,8 @@ public:
 
     void Add() override;
     void SaveRow() override;
+    void Find() override;
+    TFindFormDialog* FindDialog() const { return m_find; }
 
 signals:
     // The organisation's name changed; the main window retitles itself.
@@ -27,5 +30,6 @@ protected:
 private:
     TQDNDBGrid* m_grid;
     TQDDBEdit* m_name;
+    TFindFormDialog* m_find;
     bool m_opened = false;
 };

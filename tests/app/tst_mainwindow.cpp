@@ -29,6 +29,8 @@
 #include "data/RecordingPresenter.h"
 #include "data/SqlHelpers.h"
 #include "framework/FileDialogs.h"
+#include "framework/QDEdit.h"
+#include "framework/QDFindForm.h"
 #include "framework/ModalSeam.h"
 #include "framework/QDDBEdit.h"
 #include "framework/QDNDBGrid.h"
@@ -410,6 +412,20 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("县档案局档案管理系统"));
         QCOMPARE(ValueText(QStringLiteral("SELECT COMPANY_NAME || '|' || EDIT_NAME FROM SYS_COMPANY_TABLE")),
                  QStringLiteral("县档案局|") + QDGlobal::CurrentUserName);
+        // Searching the organisation list.
+        TModalSeam::QueueHandler([](QDialog& dialog) {
+            auto& find = static_cast<TQDFindForm&>(dialog);
+            QCOMPARE(find.windowTitle(), QStringLiteral("单位资料查找窗口"));
+            find.ChooseField(QStringLiteral("单位名称"));
+            find.ChooseOperator(QStringLiteral("相似"));
+            find.TextEdit()->setText(QStringLiteral("市"));
+            find.DownButton()->click();
+            find.SureButton()->click();
+        });
+        messages.Clear();
+        company->ToolButton(QStringLiteral("button_find"))->trigger();
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("没有找到符合条件的纪录")});
+        QCOMPARE(company->Query()->RecordCount(), 0);
         company->ToolButton(QStringLiteral("button_close"))->trigger();
         QTRY_COMPARE(form.QDMain()->OpenCount(), 0);
     }
