@@ -26,6 +26,7 @@
 #include "admin/CompanyForm.h"
 #include "app/EnrolForm.h"
 #include "app/QDMain.h"
+#include "catalogue/ArchiveTypeForm.h"
 #include "catalogue/SetAutoIDForm.h"
 #include "data/Clock.h"
 #include "data/DM.h"
@@ -163,7 +164,7 @@ void TMainForm::BuildMenus() {
     QMenu* archives = menuBar()->addMenu(ProgramNames::GroupArchives);
     archives->setObjectName(QStringLiteral("ArchivesMenu"));
     // Windows built by later work stay disabled until they exist.
-    add(archives, "ArchiveTypeItem", ProgramNames::ArchiveTypes, false);
+    QAction* types = add(archives, "ArchiveTypeItem", ProgramNames::ArchiveTypes, true);
     add(archives, "ArchiveItem", ProgramNames::Archives, false, 100);
     add(archives, "DetailQueryItem", QDGlobal::DetailTitle + ProgramNames::ItemQuerySuffix, false);
     add(archives, "LendQueryItem", ProgramNames::LendingQuery, false);
@@ -199,6 +200,10 @@ void TMainForm::BuildMenus() {
     open->setObjectName(QStringLiteral("OpenWindowsMenu"));
     open->menuAction()->setVisible(false);
 
+    connect(types, &QAction::triggered, this, [this, types] {
+        OpenFunction(QStringLiteral("ArchiveTypeForm"), ProgramNames::GroupArchives, ProgramNames::ArchiveTypes,
+                     [] { return new TArchiveTypeForm; }, types->text());
+    });
     connect(company, &QAction::triggered, this, [this, company] {
         OpenFunction(QStringLiteral("CompanyForm"), ProgramNames::GroupArchives, ProgramNames::Company, [this] {
             auto* form = new TCompanyForm;

@@ -1025,15 +1025,22 @@ bool TQDQuery::RunCheck(TCheckData& check, bool* failed) {
         }
     }
     if (failing) {
-        const QString firstField = check.Fields[0].FieldName;
         if (!check.AskOnly) {
             Report(check.Message);
             if (m_view && !Silent) {
+                // The first checked column that has an edit on the window takes the focus.
+                QString focusField = check.Fields[0].FieldName;
                 QObject* control = nullptr;
-                for (const TFieldsData& data : FieldsData) {
-                    if (data.FieldName.compare(firstField, Qt::CaseInsensitive) == 0) control = data.EditControl;
+                for (const TCheckFieldsData& field : check.Fields) {
+                    for (const TFieldsData& data : FieldsData) {
+                        if (!control && !field.FieldName.isEmpty() && data.EditControl &&
+                            data.FieldName.compare(field.FieldName, Qt::CaseInsensitive) == 0) {
+                            control = data.EditControl;
+                            focusField = field.FieldName;
+                        }
+                    }
                 }
-                m_view->FocusField(firstField, control);
+                m_view->FocusField(focusField, control);
             }
             *failed = true;
             return false;
