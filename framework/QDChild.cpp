@@ -33,11 +33,9 @@ TQDChild::TQDChild(QWidget* form) : QObject(form), m_form(form) {
     ColorOnFocus = ColorFromWindows(QDGlobal::FocusColor);
     form->installEventFilter(this);
     qApp->installEventFilter(this);
-    // The form's datasets are closed with the form, after its grids had
-    // their say; a hidden pop-up keeps its rows for the caller to read.
-    connect(form, &QObject::destroyed, this, [this] {
-        for (TQDQuery* query : m_form->findChildren<TQDQuery*>()) query->Close();
-    });
+    // A form's datasets go with the form (each releases its statements as it is
+    // freed) and its grids save their layouts as they are freed; a hidden
+    // pop-up keeps its rows for the caller to read.
 }
 
 TQDChild::~TQDChild() {
