@@ -109,3 +109,23 @@ void TTransaction::Rollback() {
         MainDatabase().rollback();
     }
 }
+
+TSavepoint::TSavepoint(const QString& name) : m_name(name) { m_active = Execute(QStringLiteral("SAVEPOINT ") + m_name); }
+
+TSavepoint::~TSavepoint() { Rollback(); }
+
+bool TSavepoint::Release() {
+    if (!m_active) {
+        return false;
+    }
+    m_active = false;
+    return Execute(QStringLiteral("RELEASE ") + m_name);
+}
+
+void TSavepoint::Rollback() {
+    if (m_active) {
+        m_active = false;
+        Execute(QStringLiteral("ROLLBACK TO ") + m_name);
+        Execute(QStringLiteral("RELEASE ") + m_name);
+    }
+}

@@ -42,6 +42,23 @@ QVariant ValueRow(const QString& statement, const QVariantList& values = {});
 // not a number. Never fails.
 double ParseNumber(const QString& text);
 
+// A savepoint on the main connection, inside or outside a transaction, that
+// rolls back unless released.
+class TSavepoint {
+public:
+    explicit TSavepoint(const QString& name);
+    ~TSavepoint();
+    TSavepoint(const TSavepoint&) = delete;
+    TSavepoint& operator=(const TSavepoint&) = delete;
+    bool IsActive() const { return m_active; }
+    bool Release();
+    void Rollback();
+
+private:
+    QString m_name;
+    bool m_active = false;
+};
+
 // A transaction on the main connection that rolls back unless committed.
 class TTransaction {
 public:
