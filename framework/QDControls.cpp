@@ -65,15 +65,26 @@ void TQDDBLookupComboBox::SetLookup(TQDQuery* list, const QString& keyField, con
     Fill();
 }
 
+namespace {
+// The (shown text, key) pairs of a lookup list.
+QList<std::pair<QString, QVariant>> LookupEntries(TQDQuery* list, const QString& keyField, const QString& displayField) {
+    QList<std::pair<QString, QVariant>> entries;
+    if (list && list->Active()) {
+        const int key = list->FieldIndex(keyField), shown = list->FieldIndex(displayField);
+        const int count = list->RecordCount();
+        for (int row = 0; row < count; ++row) {
+            entries.append({list->RowText(row, shown), list->RowValue(row, key)});
+        }
+    }
+    return entries;
+}
+}  // namespace
+
 void TQDDBLookupComboBox::Fill() {
     m_loading = true;
     clear();
-    if (m_list && m_list->Active()) {
-        const int key = m_list->FieldIndex(m_keyField), shown = m_list->FieldIndex(m_displayField);
-        const int count = m_list->RecordCount();
-        for (int row = 0; row < count; ++row) {
-            addItem(m_list->RowText(row, shown), m_list->RowValue(row, key));
-        }
+    for (const auto& [text, key] : LookupEntries(m_list, m_keyField, m_displayField)) {
+        addItem(text, key);
     }
     m_loading = false;
     LoadFromField();
@@ -114,13 +125,9 @@ void TQDDBLookupListBox::SetLookup(TQDQuery* list, const QString& keyField, cons
     m_displayField = displayField;
     m_loading = true;
     clear();
-    if (m_list && m_list->Active()) {
-        const int key = m_list->FieldIndex(m_keyField), shown = m_list->FieldIndex(m_displayField);
-        const int count = m_list->RecordCount();
-        for (int row = 0; row < count; ++row) {
-            auto* item = new QListWidgetItem(m_list->RowText(row, shown), this);
-            item->setData(Qt::UserRole, m_list->RowValue(row, key));
-        }
+    for (const auto& [text, key] : LookupEntries(m_list, m_keyField, m_displayField)) {
+        auto* item = new QListWidgetItem(text, this);
+        item->setData(Qt::UserRole, key);
     }
     m_loading = false;
     LoadFromField();
