@@ -193,9 +193,7 @@ void TQDNDBGrid::FollowCurrent(int row) {
     if (!m_model || m_moving || row < 0) {
         return;
     }
-    while (row >= m_model->rowCount() && m_model->canFetchMore({})) {
-        m_model->fetchMore({});
-    }
+    m_model->EnsureRow(row);
     m_moving = true;
     const QModelIndex index = m_model->index(row, std::max(0, currentIndex().column()));
     setCurrentIndex(index);

@@ -116,3 +116,12 @@ void TQDQueryModel::fetchMore(const QModelIndex& parent) {
     m_rows += more;
     endInsertRows();
 }
+
+void TQDQueryModel::EnsureRow(int row) {
+    if (row < m_rows || !m_query || !m_query->HasRow(row)) {
+        return;
+    }
+    beginInsertRows({}, m_rows, row);
+    m_rows = row + 1;
+    endInsertRows();
+}

@@ -22,6 +22,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     bool canFetchMore(const QModelIndex& parent) const override;
+    // Makes the row part of the table at once (without reading the rows
+    // before it), for a jump to a far row.
+    void EnsureRow(int row);
     void fetchMore(const QModelIndex& parent) override;
 
 private:
