@@ -75,6 +75,27 @@ private slots:
         QCOMPARE(window.Width("ARCHIVE_NAME"), TGridLayout::Pixels(60));
     }
 
+    void aLongListIsReadAsItScrolls() {
+        {
+            TTransaction batch;
+            for (int i = 0; i < 1200; ++i) {
+                Execute(QStringLiteral("INSERT INTO QD_ARCHIVE_MASTER_TABLE (ARCHIVE_RECORD_ID, ARCHIVE_ID) VALUES (?, ?)"),
+                        {QStringLiteral("R%1").arg(i), QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0'))});
+            }
+            batch.Commit();
+        }
+        TWindow window(QStringLiteral("U1"));
+        QCOMPARE(window.grid->model()->rowCount(), TQDQuery::PageSize);  // one page to begin with
+        QVERIFY(window.grid->model()->canFetchMore({}));
+        QVERIFY(window.query.MoveTo(1100));
+        QVERIFY(window.grid->model()->rowCount() > 1100);
+        QCOMPARE(window.grid->currentIndex().row(), 1100);
+        QCOMPARE(window.grid->model()->data(window.grid->model()->index(1100, window.Column("ARCHIVE_ID"))).toString(),
+                 QStringLiteral("01100"));
+        window.grid->selectRow(5);
+        QCOMPARE(window.query.RecNo(), 5);
+    }
+
     void widthsAreKeptPerUser() {
         {
             TWindow first(QStringLiteral("U1"));
