@@ -1,0 +1,155 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "catalogue/FieldDefinitions.h"
+#include "catalogue/SelectArchivesTypeForm.h"
+#include "data/QDGlobal.h"
+#include "data/RecordingPresenter.h"
+#include "data/SqlHelpers.h"
+#include "framework/ModalSeam.h"
+#include "records/EditArchivesForm.h"
+#include "tests/support/TestDatabase.h"
+#include "tests/support/VolumeRules.h"
+
+class TestEditArchives : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        QDGlobal::StartDateText = QStringLiteral("2015-03-25");
+        QDGlobal::CurrentUserName = QStringLiteral("管理员");
+        m_db = std::make_unique<TTestDatabase>();
+        TFieldDefinitions().SeedIfEmpty();
+        Execute(
+            QStringLiteral("INSERT INTO QD_ARCHIVE_TYPE_TABLE (ARCHIVE_TYPE_ID, ARCHIVE_TYPE_NAME) VALUES "
+                           "('001', '文书类'), ('001001', '合同'), ('002', '科技类'), ('002001', '图纸')"));
+        Execute(
+            QStringLiteral("INSERT INTO QD_ARCHIVE_MASTER_TABLE (ARCHIVE_RECORD_ID, ARCHIVE_ID, "
+                           "ARCHIVE_NAME, ARCHIVE_TYPE_ID) "
+                           "VALUES ('V1', 'K-1', '旧卷', '001001')"));
+    }
+    void cleanup() {
+        m_db.reset();
+        QDGlobal::CategoryNumbering = 0;
+        QCOMPARE(TModalSeam::PendingHandlers(), 0);
+    }
+
+    void theTitleNamesTheWholeBranch() {
+        QCOMPARE(TEditArchivesForm::TypePath(QStringLiteral("001001")), QStringLiteral("文书类 合同"));
+        QCOMPARE(TEditArchivesForm::TypePath(QStringLiteral("009")), QString());
+    }
+
+    // Whether a number already used elsewhere may be used again depends on
+    // the numbering scope.
+    void theNumberingScopeDecidesDuplicates_data() {
+        QTest::addColumn<int>("setting");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("whole catalogue, other branch") << 0 << "002001" << false;
+        QTest::newRow("per top type, same branch") << 1 << "001" << false;
+        QTest::newRow("per top type, other branch") << 1 << "002001" << true;
+        QTest::newRow("per type, sibling in branch") << 2 << "001" << true;
+        QTest::newRow("per type, same type") << 2 << "001001" << false;
+    }
+    void theNumberingScopeDecidesDuplicates() {
+        QFETCH(int, setting);
+        QFETCH(QString, type);
+        QFETCH(bool, saved);
+        QDGlobal::CategoryNumbering = setting;
+        TQDQuery list;
+        ConfigureVolumeQuery(list, false);
+        QVERIFY(list.Open());
+        TEditArchivesForm form;
+        form.Prepare(&list, type, QStringLiteral("类别"), false, TEditArchivesForm::TStart::None, nullptr);
+        form.show();
+        form.Add();
+        QCOMPARE(list.State(), TDataSetState::Insert);
+        QCOMPARE(list.Text(QStringLiteral("ARCHIVE_TYPE_ID")), type);
+        list.SetValue(QStringLiteral("ARCHIVE_ID"), QStringLiteral("K-1"));
+        list.SetValue(QStringLiteral("ARCHIVE_NAME"), QStringLiteral("新卷"));
+        TRecordingPresenter messages;
+        form.SaveRow();
+        QCOMPARE(ValueNumber(
+                     QStringLiteral("SELECT COUNT(*) FROM QD_ARCHIVE_MASTER_TABLE WHERE ARCHIVE_ID = 'K-1'")),
+                 saved ? 2.0 : 1.0);
+        QCOMPARE(messages.Texts(), saved ? QStringList{} : QStringList{QStringLiteral("档案编号重复")});
+    }
+
+    void aTypePerScopeNeedsAType() {
+        QDGlobal::CategoryNumbering = 2;
+        TQDQuery list;
+        ConfigureVolumeQuery(list, false);
+        QVERIFY(!TEditArchivesForm::SetScopes(list, 2, QString(), false));
+        QVERIFY(TEditArchivesForm::SetScopes(list, 2, QStringLiteral("001"), false));
+    }
+
+    void addingAtTheRootAsksForAType() {
+        TQDQuery list;
+        ConfigureVolumeQuery(list, false);
+        QVERIFY(list.Open());
+        TSelectArchivesTypeForm chooser;
+        TEditArchivesForm form;
+        form.Prepare(&list, QStringLiteral("G001"), {}, false, TEditArchivesForm::TStart::None, &chooser);
+        form.show();
+        TRecordingPresenter messages;
+        TModalSeam::QueueHandler([](QDialog& dialog) { dialog.reject(); });
+        form.Add();
+        QCOMPARE(list.State(), TDataSetState::Browse);
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("必须选择一个档案类别")});
+    }
+
+    void savingNeedsNumberAndNameAndCopyKeepsTheRest() {
+        TQDQuery list;
+        ConfigureVolumeQuery(list, false);
+        QVERIFY(list.Open());
+        TEditArchivesForm form;
+        form.Prepare(&list, QStringLiteral("002001"), QStringLiteral("图纸"), false,
+                     TEditArchivesForm::TStart::Add, nullptr);
+        form.show();
+        QCOMPARE(list.State(), TDataSetState::Insert);
+        QCOMPARE(form.Title()->text(), QStringLiteral("科技类 图纸"));
+        QVERIFY(form.TypeButton()->isEnabled());
+
+        TRecordingPresenter messages;
+        form.SaveRow();
+        list.SetValue(QStringLiteral("ARCHIVE_ID"), QStringLiteral("T-1"));
+        form.SaveRow();
+        QCOMPARE(messages.Texts(),
+                 (QStringList{QStringLiteral("必须输入档案编号"), QStringLiteral("必须输入档案名称")}));
+        QCOMPARE(list.State(), TDataSetState::Insert);
+        list.SetValue(QStringLiteral("ARCHIVE_NAME"), QStringLiteral("总图"));
+        list.SetValue(QStringLiteral("TEXT_NOTE"), QStringLiteral("第一版"));
+        form.SaveRow();
+        QCOMPARE(list.State(), TDataSetState::Browse);
+        QVERIFY(!form.TypeButton()->isEnabled());
+        QCOMPARE(ValueText(QStringLiteral(
+                     "SELECT ARCHIVE_TYPE_ID FROM QD_ARCHIVE_MASTER_TABLE WHERE ARCHIVE_ID = 'T-1'")),
+                 QStringLiteral("002001"));
+
+        // The copy keeps everything but the record key; with the number typed
+        // by hand it must be changed before the copy can be kept.
+        form.Copy();
+        QCOMPARE(list.State(), TDataSetState::Insert);
+        QCOMPARE(list.Text(QStringLiteral("TEXT_NOTE")), QStringLiteral("第一版"));
+        QCOMPARE(list.Text(QStringLiteral("ARCHIVE_TYPE_ID")), QStringLiteral("002001"));
+        form.SaveRow();
+        QCOMPARE(messages.Texts().last(), QStringLiteral("档案编号重复"));
+        list.SetValue(QStringLiteral("ARCHIVE_ID"), QStringLiteral("T-2"));
+        messages.QueueAnswer(true);  // same name: keep it anyway
+        form.SaveRow();
+        QCOMPARE(list.State(), TDataSetState::Browse);
+        QCOMPARE(ValueNumber(QStringLiteral(
+                     "SELECT COUNT(*) FROM QD_ARCHIVE_MASTER_TABLE WHERE TEXT_NOTE = '第一版'")),
+                 2.0);
+        QCOMPARE(ValueNumber(
+                     QStringLiteral("SELECT COUNT(DISTINCT ARCHIVE_RECORD_ID) FROM QD_ARCHIVE_MASTER_TABLE")),
+                 3.0);
+    }
+
+private:
+    std::unique_ptr<TTestDatabase> m_db;
+};
+
+QTEST_MAIN(TestEditArchives)
+#include "tst_editarchives.moc"
