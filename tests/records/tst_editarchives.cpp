@@ -4,19 +4,21 @@
 
 #include "catalogue/FieldDefinitions.h"
 #include "catalogue/SelectArchivesTypeForm.h"
+#include "data/Clock.h"
 #include "data/QDGlobal.h"
 #include "data/RecordingPresenter.h"
 #include "data/SqlHelpers.h"
 #include "framework/ModalSeam.h"
 #include "records/EditArchivesForm.h"
+#include "records/VolumeRegisterRules.h"
 #include "tests/support/TestDatabase.h"
-#include "tests/support/VolumeRules.h"
 
 class TestEditArchives : public QObject {
     Q_OBJECT
 
 private slots:
     void init() {
+        TClock::SetFixed(QDateTime(QDate(2015, 3, 25), QTime(9, 0)));
         QDGlobal::StartDateText = QStringLiteral("2015-03-25");
         QDGlobal::CurrentUserName = QStringLiteral("管理员");
         m_db = std::make_unique<TTestDatabase>();
@@ -31,6 +33,7 @@ private slots:
     }
     void cleanup() {
         m_db.reset();
+        TClock::Reset();
         QDGlobal::CategoryNumbering = 0;
         QCOMPARE(TModalSeam::PendingHandlers(), 0);
     }
@@ -58,7 +61,8 @@ private slots:
         QFETCH(bool, saved);
         QDGlobal::CategoryNumbering = setting;
         TQDQuery list;
-        ConfigureVolumeQuery(list, false);
+        TVolumeRegisterRules::Configure(list, false, setting);
+        list.SetSql(QStringLiteral("SELECT * FROM QD_ARCHIVE_MASTER_TABLE ORDER BY ARCHIVE_ID"));
         QVERIFY(list.Open());
         TEditArchivesForm form;
         form.Prepare(&list, type, QStringLiteral("类别"), false, TEditArchivesForm::TStart::None, nullptr);
@@ -79,14 +83,16 @@ private slots:
     void aTypePerScopeNeedsAType() {
         QDGlobal::CategoryNumbering = 2;
         TQDQuery list;
-        ConfigureVolumeQuery(list, false);
+        TVolumeRegisterRules::Configure(list, false, 0);
+        list.SetSql(QStringLiteral("SELECT * FROM QD_ARCHIVE_MASTER_TABLE ORDER BY ARCHIVE_ID"));
         QVERIFY(!TEditArchivesForm::SetScopes(list, 2, QString(), false));
         QVERIFY(TEditArchivesForm::SetScopes(list, 2, QStringLiteral("001"), false));
     }
 
     void addingAtTheRootAsksForAType() {
         TQDQuery list;
-        ConfigureVolumeQuery(list, false);
+        TVolumeRegisterRules::Configure(list, false, 0);
+        list.SetSql(QStringLiteral("SELECT * FROM QD_ARCHIVE_MASTER_TABLE ORDER BY ARCHIVE_ID"));
         QVERIFY(list.Open());
         TSelectArchivesTypeForm chooser;
         TEditArchivesForm form;
@@ -100,8 +106,11 @@ private slots:
     }
 
     void savingNeedsNumberAndNameAndCopyKeepsTheRest() {
+        Execute(QStringLiteral(
+            "UPDATE SYS_ARCHIVE_FIELD_TABLE SET FIELD_ITERATION = 1 WHERE FIELD_NAME = 'ARCHIVE_NAME'"));
         TQDQuery list;
-        ConfigureVolumeQuery(list, false);
+        TVolumeRegisterRules::Configure(list, false, 0);
+        list.SetSql(QStringLiteral("SELECT * FROM QD_ARCHIVE_MASTER_TABLE ORDER BY ARCHIVE_ID"));
         QVERIFY(list.Open());
         TEditArchivesForm form;
         form.Prepare(&list, QStringLiteral("002001"), QStringLiteral("图纸"), false,
@@ -145,6 +154,69 @@ private slots:
         QCOMPARE(ValueNumber(
                      QStringLiteral("SELECT COUNT(DISTINCT ARCHIVE_RECORD_ID) FROM QD_ARCHIVE_MASTER_TABLE")),
                  3.0);
+    }
+
+    void theRulesFollowTheDefinitions() {
+        Execute(
+            QStringLiteral("UPDATE SYS_ARCHIVE_FIELD_TABLE SET FIELD_ITERATION = 1 WHERE FIELD_NAME IN "
+                           "('ARCHIVE_ID', 'ARCHIVE_NAME')"));
+        Execute(
+            QStringLiteral("UPDATE SYS_ARCHIVE_FIELD_TABLE SET FIELD_DISPLAY_NAME = '案卷号' WHERE "
+                           "FIELD_NAME = 'ARCHIVE_ID'"));
+        const auto messages = [](const TCheckDataArray& checks) {
+            QStringList texts;
+            for (const TCheckData& check : checks)
+                texts.append(check.Message + (check.CheckInBatch ? QStringLiteral("*") : QString()));
+            return texts;
+        };
+        QCOMPARE(messages(TVolumeRegisterRules::CheckData(true, 0)),
+                 (QStringList{QStringLiteral("案卷号重复*"), QStringLiteral("档案名称重复,是否保存"),
+                              QStringLiteral("纪录编号重复")}));
+        QCOMPARE(messages(TVolumeRegisterRules::CheckData(false, 3)),
+                 (QStringList{QStringLiteral("案卷号重复,是否保存"), QStringLiteral("档案名称重复,是否保存"),
+                              QStringLiteral("纪录编号重复")}));
+
+        QStringList columns;
+        for (const TFieldsData& column : TVolumeRegisterRules::Columns())
+            columns.append(column.FieldName + QLatin1Char(':') + column.Kind + column.FooterKind +
+                           QLatin1Char(':') + QString::number(column.DisplayWidth));
+        QCOMPARE(columns.first(), QStringLiteral("ARCHIVE_TYPE_NAME:C合计:20"));
+        QCOMPARE(columns.at(1), QStringLiteral("ARCHIVE_ID:C@Count:20"));
+        QVERIFY(columns.contains(QStringLiteral("DATE_FIELD1:D:10")));
+        QCOMPARE(
+            columns.mid(columns.size() - 6),
+            (QStringList{QStringLiteral("CREATE_NAME:C:0"), QStringLiteral("CREATE_DATE:D:0"),
+                         QStringLiteral("EDIT_NAME:C:0"), QStringLiteral("EDIT_DATE:D:0"),
+                         QStringLiteral("ARCHIVE_RECORD_ID:C:-2"), QStringLiteral("ARCHIVE_TYPE_ID:C:-2")}));
+        QCOMPARE(TVolumeRegisterRules::SortCandidates().first(),
+                 qMakePair(QStringLiteral("案卷号"), QStringLiteral("ARCHIVE_ID")));
+    }
+
+    // With the system numbering volumes, the first of a year in a type's
+    // scope gets the year followed by 000001.
+    void automaticNumbersRestartPerScope() {
+        QDGlobal::CategoryNumbering = 2;
+        TQDQuery list;
+        TVolumeRegisterRules::Configure(list, true, 2);
+        list.SetSql(QStringLiteral("SELECT * FROM QD_ARCHIVE_MASTER_TABLE ORDER BY ARCHIVE_ID"));
+        QVERIFY(list.Open());
+        TEditArchivesForm form;
+        form.Prepare(&list, QStringLiteral("002001"), QStringLiteral("图纸"), true,
+                     TEditArchivesForm::TStart::None, nullptr);
+        form.show();
+        TRecordingPresenter messages;
+        for (const char* name : {"总图", "分图"}) {
+            form.Add();
+            list.SetValue(QStringLiteral("ARCHIVE_NAME"), QString::fromUtf8(name));
+            form.SaveRow();
+            QCOMPARE(list.State(), TDataSetState::Browse);
+        }
+        QCOMPARE(
+            ValueText(QStringLiteral(
+                "SELECT group_concat(ARCHIVE_ID, ',') FROM (SELECT ARCHIVE_ID FROM QD_ARCHIVE_MASTER_TABLE "
+                "WHERE ARCHIVE_TYPE_ID = '002001' ORDER BY 1)")),
+            QStringLiteral("2015000001,2015000002"));
+        QVERIFY(messages.Texts().isEmpty());
     }
 
 private:
