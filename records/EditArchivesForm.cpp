@@ -91,7 +91,9 @@ bool TEditArchivesForm::SetScopes(TQDQuery& list, int setting, const QString& ty
     }
     for (TCheckData& check : list.CheckData) {
         const QString field = check.Fields[0].FieldName;
-        if (field == QLatin1String("ARCHIVE_ID")) {
+        // The number's own check; an ask-only entry on the number column is
+        // one of the repeat checks.
+        if (field == QLatin1String("ARCHIVE_ID") && !check.AskOnly) {
             check.ExtraCondition = checkCondition;
         } else if (field != QLatin1String("ARCHIVE_RECORD_ID")) {
             check.ExtraCondition = repeatCondition;

@@ -87,6 +87,16 @@ private slots:
         list.SetSql(QStringLiteral("SELECT * FROM QD_ARCHIVE_MASTER_TABLE ORDER BY ARCHIVE_ID"));
         QVERIFY(!TEditArchivesForm::SetScopes(list, 2, QString(), false));
         QVERIFY(TEditArchivesForm::SetScopes(list, 2, QStringLiteral("001"), false));
+
+        // Numbers unchecked: a repeat check on the number column is scoped to
+        // the top-level type like every other repeat check.
+        Execute(QStringLiteral(
+            "UPDATE SYS_ARCHIVE_FIELD_TABLE SET FIELD_ITERATION = 1 WHERE FIELD_NAME = 'ARCHIVE_ID'"));
+        list.CheckData = TVolumeRegisterRules::CheckData(false, 3);
+        QVERIFY(TEditArchivesForm::SetScopes(list, 3, QStringLiteral("002001"), false));
+        QCOMPARE(list.CheckData.first().Fields[0].FieldName, QStringLiteral("ARCHIVE_ID"));
+        QVERIFY(list.CheckData.first().ExtraCondition.contains(QStringLiteral("'002'")));
+        QVERIFY(list.CheckData.last().ExtraCondition.isEmpty());
     }
 
     void addingAtTheRootAsksForAType() {
