@@ -1,9 +1,9 @@
 #include "app/MainForm.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -43,6 +43,7 @@
 #include "framework/SelectOptionForm.h"
 #include "framework/Shell.h"
 #include "framework/UiHelpers.h"
+#include "records/ArchiveForm.h"
 
 namespace {
 
@@ -54,7 +55,9 @@ public:
         setAccessibleName(caption);
         auto* image = new QLabel(this);
         const QPixmap pixmap = style()->standardIcon(picture).pixmap(48, 48);
-        image->setPixmap(pixmap.width() < 48 ? pixmap.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation) : pixmap);
+        image->setPixmap(pixmap.width() < 48
+                             ? pixmap.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                             : pixmap);
         image->setAlignment(Qt::AlignCenter);
         auto* text = new QLabel(caption, this);
         QFont font(QStringLiteral("隶书"));
@@ -103,13 +106,15 @@ protected:
 
 }  // namespace
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_main(new TQDMain(this)), m_area(new QMdiArea(this)) {
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent), m_main(new TQDMain(this)), m_area(new QMdiArea(this)) {
     setObjectName(QStringLiteral("MainForm"));
     m_area->setObjectName(QStringLiteral("ChildArea"));
     setCentralWidget(m_area);
 
-    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
-                                                          : QRect(0, 0, 1024, 768);
+    const QRect screen = QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->availableGeometry()
+                             : QRect(0, 0, 1024, 768);
     setGeometry(screen);
     QDGlobal::TempFolder = QDFun::TempFolder();
 
@@ -145,12 +150,17 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_main(new TQDMain(
     ApplyBackground();
 }
 
-QLabel* TMainForm::StatusPanel(int index) const { return index >= 0 && index < 2 ? m_panels[index] : nullptr; }
+QLabel* TMainForm::StatusPanel(int index) const {
+    return index >= 0 && index < 2 ? m_panels[index] : nullptr;
+}
 
-QAction* TMainForm::Item(const QString& objectName) const { return findChild<QAction*>(objectName); }
+QAction* TMainForm::Item(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
 
 QString TMainForm::RefusalMessage(const QString& function) {
-    return QStringLiteral("您没有在程序") + QLatin1Char('"') + function + QLatin1Char('"') + QStringLiteral("中的权限");
+    return QStringLiteral("您没有在程序") + QLatin1Char('"') + function + QLatin1Char('"') +
+           QStringLiteral("中的权限");
 }
 
 void TMainForm::BuildMenus() {
@@ -165,7 +175,7 @@ void TMainForm::BuildMenus() {
     archives->setObjectName(QStringLiteral("ArchivesMenu"));
     // Windows built by later work stay disabled until they exist.
     QAction* types = add(archives, "ArchiveTypeItem", ProgramNames::ArchiveTypes, true);
-    add(archives, "ArchiveItem", ProgramNames::Archives, false, 100);
+    QAction* register_ = add(archives, "ArchiveItem", ProgramNames::Archives, true, 100);
     add(archives, "DetailQueryItem", QDGlobal::DetailTitle + ProgramNames::ItemQuerySuffix, false);
     add(archives, "LendQueryItem", ProgramNames::LendingQuery, false);
     add(archives, "ImportItem", ProgramNames::Import, false);
@@ -201,15 +211,24 @@ void TMainForm::BuildMenus() {
     open->menuAction()->setVisible(false);
 
     connect(types, &QAction::triggered, this, [this, types] {
-        OpenFunction(QStringLiteral("ArchiveTypeForm"), ProgramNames::GroupArchives, ProgramNames::ArchiveTypes,
-                     [] { return new TArchiveTypeForm; }, types->text());
+        OpenFunction(
+            QStringLiteral("ArchiveTypeForm"), ProgramNames::GroupArchives, ProgramNames::ArchiveTypes,
+            [] { return new TArchiveTypeForm; }, types->text());
+    });
+    connect(register_, &QAction::triggered, this, [this, register_] {
+        OpenFunction(
+            QStringLiteral("ArchiveForm"), ProgramNames::GroupArchives, ProgramNames::Archives,
+            [] { return new TArchiveForm; }, register_->text());
     });
     connect(company, &QAction::triggered, this, [this, company] {
-        OpenFunction(QStringLiteral("CompanyForm"), ProgramNames::GroupArchives, ProgramNames::Company, [this] {
-            auto* form = new TCompanyForm;
-            connect(form, &TCompanyForm::CompanyRenamed, this, [this] { UpdateCaption(); });
-            return form;
-        }, company->text());
+        OpenFunction(
+            QStringLiteral("CompanyForm"), ProgramNames::GroupArchives, ProgramNames::Company,
+            [this] {
+                auto* form = new TCompanyForm;
+                connect(form, &TCompanyForm::CompanyRenamed, this, [this] { UpdateCaption(); });
+                return form;
+            },
+            company->text());
     });
     connect(numbering, &QAction::triggered, this, &TMainForm::ChangeNumbering);
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -234,8 +253,8 @@ void TMainForm::BuildToolBar() {
     };
     const Button buttons[] = {
         {"ArchiveButton", QStringLiteral("档案管理"), QStyle::SP_DirIcon, "ArchiveItem"},
-        {"DetailQueryButton", QDGlobal::DetailTitle + ProgramNames::ItemQuerySuffix, QStyle::SP_FileDialogContentsView,
-         "DetailQueryItem"},
+        {"DetailQueryButton", QDGlobal::DetailTitle + ProgramNames::ItemQuerySuffix,
+         QStyle::SP_FileDialogContentsView, "DetailQueryItem"},
         {"LendQueryButton", ProgramNames::LendingQuery, QStyle::SP_FileDialogDetailedView, "LendQueryItem"},
         {"BackupButton", QStringLiteral("数据备份"), QStyle::SP_DriveHDIcon, "BackupItem"},
         {"ExitButton", QStringLiteral("退出系统"), QStyle::SP_DialogCloseButton, "ExitItem"},
@@ -272,7 +291,9 @@ void TMainForm::BuildIconPanel() {
     const Icon icons[] = {
         {ProgramNames::ArchiveTypes, QStyle::SP_DirOpenIcon, "ArchiveTypeItem", {60, 120}},
         {ProgramNames::Archives, QStyle::SP_DirIcon, "ArchiveItem", {300, 120}},
-        {QDGlobal::DetailTitle + ProgramNames::ItemQuerySuffix, QStyle::SP_FileDialogContentsView, "DetailQueryItem",
+        {QDGlobal::DetailTitle + ProgramNames::ItemQuerySuffix,
+         QStyle::SP_FileDialogContentsView,
+         "DetailQueryItem",
          {540, 120}},
         {ProgramNames::Import, QStyle::SP_FileIcon, "ImportItem", {180, 340}},
         {ProgramNames::LendingQuery, QStyle::SP_FileDialogDetailedView, "LendQueryItem", {420, 340}},
@@ -319,8 +340,8 @@ void TMainForm::ApplyBackground() {
     if (!m_picture.isEmpty()) {
         const QPixmap picture(m_picture);
         if (!picture.isNull()) {
-            m_area->setBackground(QBrush(picture.scaled(m_area->viewport()->size(), Qt::IgnoreAspectRatio,
-                                                        Qt::SmoothTransformation)));
+            m_area->setBackground(QBrush(
+                picture.scaled(m_area->viewport()->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
             return;
         }
     }
@@ -333,17 +354,21 @@ void TMainForm::UpdateCaption() {
 }
 
 void TMainForm::LoadValues() {
-    QString title = ValueText(QStringLiteral("SELECT PROGRAM_NAME FROM SYS_PROGRAM_TABLE WHERE COMPOSE_ID = 1 And PROGRAM_ID = 3"));
+    QString title = ValueText(
+        QStringLiteral("SELECT PROGRAM_NAME FROM SYS_PROGRAM_TABLE WHERE COMPOSE_ID = 1 And PROGRAM_ID = 3"));
     if (const qsizetype cut = title.indexOf(ProgramNames::ItemQuerySuffix); cut >= 0) {
         title = title.left(cut);
     }
     QDGlobal::DetailTitle = title.isEmpty() ? ProgramNames::DefaultDetailTitle : title;
     const QString reminder = ParameterValue(QStringLiteral("提醒字段"));
     QDGlobal::ReminderField = reminder == QStringLiteral("否") ? QString() : reminder;
-    QDGlobal::ReminderDays = static_cast<int>(std::lround(ParseNumber(ParameterValue(QStringLiteral("提醒天数")))));
-    QDGlobal::CategoryNumbering = static_cast<int>(std::lround(ParseNumber(ParameterValue(TSetAutoIDForm::CategoryNumberingName))));
+    QDGlobal::ReminderDays =
+        static_cast<int>(std::lround(ParseNumber(ParameterValue(QStringLiteral("提醒天数")))));
+    QDGlobal::CategoryNumbering =
+        static_cast<int>(std::lround(ParseNumber(ParameterValue(TSetAutoIDForm::CategoryNumberingName))));
     const QString itemQuery = QDGlobal::DetailTitle + ProgramNames::ItemQuerySuffix;
-    if (QAction* item = Item(QStringLiteral("DetailQueryItem"))) item->setText(itemQuery);
+    if (QAction* item = Item(QStringLiteral("DetailQueryItem")))
+        item->setText(itemQuery);
     if (QAction* button = Item(QStringLiteral("DetailQueryButton"))) {
         button->setText(itemQuery);
         button->setToolTip(itemQuery);
@@ -376,9 +401,12 @@ bool TMainForm::OpenFunction(const QString& name, const QString& group, const QS
         frame->show();
         connect(form, &QObject::destroyed, m_main, [this, form] { m_main->ChildClosed(form); });
     }
-    m_main->Register(name, identifier,
-                     [this, name, group, function, create, caption] { OpenFunction(name, group, function, create, caption); },
-                     caption);
+    m_main->Register(
+        name, identifier,
+        [this, name, group, function, create, caption] {
+            OpenFunction(name, group, function, create, caption);
+        },
+        caption);
     return true;
 }
 
@@ -445,8 +473,9 @@ void TMainForm::ChooseInputMethod() {
 }
 
 void TMainForm::ChangePicture() {
-    const int choice = SelectOption(QStringLiteral("操作选择窗口"),
-                                    {QStringLiteral("设置新的窗口背景图像"), QStringLiteral("清除窗口背景图像")}, 0, this);
+    const int choice =
+        SelectOption(QStringLiteral("操作选择窗口"),
+                     {QStringLiteral("设置新的窗口背景图像"), QStringLiteral("清除窗口背景图像")}, 0, this);
     if (choice == 2) {
         m_main->ClearPicture();
         m_picture.clear();
@@ -465,11 +494,13 @@ void TMainForm::ChangeColor() {
     if (TModalSeam::Exec(dialog) != QDialog::Accepted) {
         return;
     }
-    Information(QStringLiteral("如果有主窗口图像，只有在") + QLatin1Char('"') + QStringLiteral("改变主窗口图像") +
-                    QLatin1Char('"') + QStringLiteral("菜单里清除窗口背景图像，才能看到主窗口颜色"),
+    Information(QStringLiteral("如果有主窗口图像，只有在") + QLatin1Char('"') +
+                    QStringLiteral("改变主窗口图像") + QLatin1Char('"') +
+                    QStringLiteral("菜单里清除窗口背景图像，才能看到主窗口颜色"),
                 this);
     m_panelColor = dialog.selectedColor();
-    const unsigned value = static_cast<unsigned>(m_panelColor.red()) | (static_cast<unsigned>(m_panelColor.green()) << 8) |
+    const unsigned value = static_cast<unsigned>(m_panelColor.red()) |
+                           (static_cast<unsigned>(m_panelColor.green()) << 8) |
                            (static_cast<unsigned>(m_panelColor.blue()) << 16);
     WriteSetting(QLatin1String(SettingNames::Color), QString::number(value));
     ApplyBackground();
@@ -485,7 +516,8 @@ void TMainForm::ShowAbout() {
     font.setBold(true);
     title->setFont(font);
     layout->addWidget(title);
-    layout->addWidget(new QLabel(QStringLiteral("单机版  版本 %1").arg(QStringLiteral(QDARCHIVES_VERSION)), &about));
+    layout->addWidget(
+        new QLabel(QStringLiteral("单机版  版本 %1").arg(QStringLiteral(QDARCHIVES_VERSION)), &about));
     layout->addWidget(new QLabel(QStringLiteral("数据库: ") + QDGlobal::DatabaseFolder, &about));
     auto* ok = new QPushButton(QStringLiteral("确定"), &about);
     connect(ok, &QPushButton::clicked, &about, &QDialog::accept);

@@ -38,10 +38,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-
-private:
+    // A further tool-bar button of a derived window, with its key.
     QAction* AddButton(const char* name, const QString& caption, Qt::Key key, bool visible, bool enabled);
 
+private:
     QToolBar* m_toolBar;
     QWidget* m_panel;
     QHash<QString, QAction*> m_actions;

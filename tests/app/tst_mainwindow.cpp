@@ -103,13 +103,13 @@ private slots:
         QCOMPARE(form.Item(QStringLiteral("HelpItem"))->shortcut(), QKeySequence(Qt::Key_F1));
         QVERIFY(!form.Item(QStringLiteral("ImeItem"))->isVisible());
         QVERIFY(form.Item(QStringLiteral("AutoIdItem"))->isEnabled());
-        QVERIFY(!form.Item(QStringLiteral("ArchiveItem"))->isEnabled());
+        QVERIFY(form.Item(QStringLiteral("ArchiveItem"))->isEnabled());
         QCOMPARE(form.Item(QStringLiteral("DetailQueryButton"))->toolTip(), QStringLiteral("卷内文件查询管理"));
-        QVERIFY(!form.Item(QStringLiteral("ArchiveButton"))->isEnabled());
+        QVERIFY(form.Item(QStringLiteral("ArchiveButton"))->isEnabled());
         QVERIFY(form.Item(QStringLiteral("ExitButton"))->isEnabled());
 
         TRecordingPresenter messages;
-        form.IconDoubleClicked(form.Item(QStringLiteral("ArchiveItem")));
+        form.IconDoubleClicked(form.Item(QStringLiteral("LendQueryItem")));
         QCOMPARE(messages.Texts(), QStringList{QStringLiteral("请先关闭打开的其它窗口")});
         QCOMPARE(form.IconPanel()->objectName(), QStringLiteral("MainPanel"));
         QCOMPARE(form.IconPanel()->size(), QSize(800, 580));

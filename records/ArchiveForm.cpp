@@ -1,0 +1,353 @@
+#include "records/ArchiveForm.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidgetItem>
+#include <QVBoxLayout>
+
+#include "catalogue/ArchiveTypeForm.h"
+#include "catalogue/FieldDefinitions.h"
+#include "catalogue/SelectArchivesTypeForm.h"
+#include "data/MessageBoxes.h"
+#include "data/Parameters.h"
+#include "data/QDGlobal.h"
+#include "data/SqlHelpers.h"
+#include "framework/FindFormDialog.h"
+#include "framework/ModalSeam.h"
+#include "framework/QDDataSource.h"
+#include "framework/QDNDBGrid.h"
+#include "framework/QDThread.h"
+#include "framework/QDTreeView.h"
+#include "framework/SelectOptionForm.h"
+#include "records/EditArchivesForm.h"
+#include "records/VolumeCascade.h"
+#include "records/VolumeMove.h"
+#include "records/VolumeRegisterRules.h"
+
+namespace {
+const QString kNoList = QStringLiteral("ARCHIVE_RECORD_ID = 'ARCHIVE_RECORD_ID'");
+const QString kNoListCaption = QStringLiteral("查找条件：不显示资料");
+const QString kNoTypes = QStringLiteral("必须先关闭这个窗口，然后打开“档案类别录入编辑”窗口输入档案类别资料");
+const QString kNoNode = QStringLiteral("必须选择一个档案类别节点");
+const QString kNoVolume = QStringLiteral("没有档案记录");
+
+// The tree reads its branches lazily, so the table says whether there are any.
+bool HasTypes() {
+    return ValueNumber(QStringLiteral("SELECT COUNT(ARCHIVE_TYPE_ID) FROM QD_ARCHIVE_TYPE_TABLE")) > 0;
+}
+}  // namespace
+
+TArchiveForm::TArchiveForm(QWidget* parent)
+    : TQDDForm(parent)
+    , m_tree(new TQDTreeView(Panel1()))
+    , m_grid(new TQDNDBGrid(Panel1()))
+    , m_condition(new QLabel(Panel1()))
+    , m_find(new TFindFormDialog(this)) {
+    setObjectName(QStringLiteral("ArchiveForm"));
+    setWindowTitle(QStringLiteral("档案资料录入编辑窗口"));
+    ComposeName = QStringLiteral("档案管理");
+    ProgramName = QStringLiteral("档案资料录入编辑管理");
+    resize(1000, 600);
+    // Entry happens in the volume editor.
+    for (const char* name : {"button_save", "button_cancel", "button_check"})
+        ToolButton(QLatin1String(name))->setVisible(false);
+    // Printing comes with the reports.
+    ToolButton(QStringLiteral("button_print"))->setEnabled(false);
+    QAction* batch = AddButton("button_batch", QStringLiteral("批处理F8"), Qt::Key_F8, true, true);
+    QAction* move = AddButton("button_move", QStringLiteral("移动F9"), Qt::Key_F9, true, true);
+    connect(batch, &QAction::triggered, this, &TArchiveForm::Batch);
+    connect(move, &QAction::triggered, this, &TArchiveForm::Move);
+
+    TFieldDefinitions().SeedIfEmpty();
+    m_autoNumbering = IsParameterOn(QStringLiteral("档案编号"));
+    TVolumeRegisterRules::Configure(*Query(), m_autoNumbering, QDGlobal::CategoryNumbering);
+    m_find->SetDescriptors(Query()->FieldsData);
+
+    m_grid->setObjectName(QStringLiteral("QDDBGrid1"));
+    m_grid->SetLayout(QStringLiteral("SYS_ARCHIVE_DBGRID_TABLE"), QStringLiteral("ArchiveForm"),
+                      QDGlobal::CurrentUserId, false);
+    m_grid->SetDataSource(DS());
+    m_condition->setObjectName(QStringLiteral("ConditionLabel"));
+    m_condition->setAlignment(Qt::AlignCenter);
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_condition);
+    right->addWidget(m_grid, 1);
+    // The item, file, picture and lending windows come later; until then
+    // their buttons stay off.
+    auto* bottom = new QHBoxLayout;
+    for (const QString& caption : {QDGlobal::DetailTitle, QStringLiteral("档案电子文档"),
+                                   QStringLiteral("档案图片资料"), QStringLiteral("档案借阅记录")}) {
+        auto* button = new QPushButton(caption, Panel1());
+        button->setEnabled(false);
+        bottom->addWidget(button);
+        m_bottom.append(button);
+    }
+    bottom->addStretch();
+    right->addLayout(bottom);
+    auto* layout = new QHBoxLayout(Panel1());
+    layout->addWidget(m_tree, 1);
+    layout->addLayout(right, 4);
+
+    TArchiveTypeForm::PrepareTree(*m_tree);
+    connect(m_tree, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* node) { NodeSelected(node); });
+    connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] {
+        if (TreeReady())
+            OpenEditor(static_cast<int>(TEditArchivesForm::TStart::None));
+    });
+    connect(Query(), &TQDQuery::StateChanged, this, &TArchiveForm::UpdateButtons);
+}
+
+TArchiveForm::~TArchiveForm() = default;
+
+TSelectArchivesTypeForm* TArchiveForm::TypeChooser() {
+    if (!m_chooser)
+        m_chooser = new TSelectArchivesTypeForm(this);
+    return m_chooser;
+}
+
+void TArchiveForm::SetPreset(const QString& condition, const QString& caption) {
+    m_search = condition;
+    m_caption = caption;
+    m_hasPreset = true;
+}
+
+void TArchiveForm::showEvent(QShowEvent* event) {
+    TQDDForm::showEvent(event);
+    if (m_opened) {
+        return;
+    }
+    m_opened = true;
+    if (!m_hasPreset) {
+        const bool noTypes = !HasTypes();
+        if (noTypes || !m_find->Execute()) {
+            m_search = kNoList;
+            m_caption = kNoListCaption;
+        } else if (m_find->AllData()) {
+            m_search.clear();
+            m_caption = QStringLiteral("查找条件：") + m_find->DisplayText();
+        } else {
+            m_search = m_find->Condition();
+            m_caption = QStringLiteral("查找条件：") + m_find->DisplayText();
+        }
+    }
+    BuildList(true);
+    UpdateButtons();
+}
+
+void TArchiveForm::NodeSelected(QTreeWidgetItem* node) {
+    m_typeId = node ? TQDTreeView::KeyOf(node) : QStringLiteral("G001");
+    m_typeName = node && node != m_tree->Root() ? TQDTreeView::TextOf(node) : QString();
+    if (m_opened && !Query()->IsEditing())
+        BuildList();
+}
+
+void TArchiveForm::ChooseOrder() {
+    if (!m_order.isEmpty()) {
+        return;
+    }
+    const auto candidates = TVolumeRegisterRules::SortCandidates().mid(0, 12);
+    if (!candidates.isEmpty()) {
+        QStringList captions;
+        for (const auto& candidate : candidates)
+            captions.append(QStringLiteral("按") + candidate.first + QStringLiteral("排序"));
+        TSelectOptionForm chooser(QStringLiteral("排序方式选择"), captions, this);
+        chooser.UseSortSizes(captions.size());
+        chooser.SetSelected(1);
+        if (TModalSeam::Exec(chooser) == QDialog::Accepted && chooser.Selected() > 0) {
+            m_order = QStringLiteral(" ORDER BY ") + candidates.at(chooser.Selected() - 1).second;
+        }
+    }
+    if (m_order.isEmpty())
+        m_order = QStringLiteral(" ORDER BY ARCHIVE_ID");
+}
+
+void TArchiveForm::BuildList(bool force) {
+    TQDQuery* list = Query();
+    if (!force && m_listed && list->Active() && m_typeId == m_lastListed) {
+        return;
+    }
+    ChooseOrder();
+    const bool selected = m_tree->currentItem() != nullptr;
+    list->Close();
+    list->SetSql(VolumeListStatement(m_typeId, selected, m_search, m_order));
+    list->Open();
+    m_lastListed = m_typeId;
+    m_listed = true;
+    m_condition->setText(m_caption);
+    DS()->StateChanged();
+    RefreshFooters();
+}
+
+bool TArchiveForm::TreeReady() {
+    if (!HasTypes()) {
+        Information(kNoTypes, this);
+        return false;
+    }
+    if (!m_tree->currentItem()) {
+        Information(kNoNode, this);
+        return false;
+    }
+    return true;
+}
+
+void TArchiveForm::OpenEditor(int start) {
+    TEditArchivesForm editor(this);
+    editor.Prepare(Query(), m_typeId, m_typeName, m_autoNumbering,
+                   static_cast<TEditArchivesForm::TStart>(start), TypeChooser());
+    TModalSeam::Exec(editor);
+    RefreshFooters();
+}
+
+void TArchiveForm::Add() {
+    if (TreeReady())
+        OpenEditor(static_cast<int>(TEditArchivesForm::TStart::Add));
+}
+
+void TArchiveForm::EditRow() {
+    if (!TreeReady()) {
+        return;
+    }
+    if (!Query()->Active() || Query()->IsEmpty()) {
+        Information(QStringLiteral("没有档案资料"), this);
+        return;
+    }
+    OpenEditor(static_cast<int>(TEditArchivesForm::TStart::Edit));
+}
+
+void TArchiveForm::DeleteRow() {
+    TQDQuery* list = Query();
+    if (!list->Active() || list->IsEmpty()) {
+        return;
+    }
+    TVolumeCascade cascade(list->Text(QStringLiteral("ARCHIVE_RECORD_ID")), QDGlobal::DetailTitle,
+                           QDGlobal::ProgramFolder);
+    if (!cascade.Run()) {
+        Information(cascade.Message(), this);
+        return;
+    }
+    const int before = list->RecordCount();
+    TQDDForm::DeleteRow();
+    // Refused or failed: the volume's attachments, items and lendings stay.
+    if (list->RecordCount() < before) {
+        cascade.Commit();
+    } else {
+        cascade.Rollback();
+    }
+    RefreshFooters();
+}
+
+void TArchiveForm::Find() {
+    if (!m_find->Execute()) {
+        return;
+    }
+    m_search = m_find->AllData() ? QString() : m_find->Condition();
+    m_caption = QStringLiteral("查找条件：") + m_find->DisplayText();
+    m_lastListed.clear();
+    m_order.clear();
+    BuildList(true);
+}
+
+void TArchiveForm::Batch() {
+    if (!Query()->Active() || Query()->IsEmpty()) {
+        Information(kNoVolume, this);
+        return;
+    }
+    TSelectOptionForm choice(QStringLiteral("操作选择"),
+                             {QStringLiteral("批量移动"), QStringLiteral("批量删除")}, this);
+    choice.SetSelected(1);
+    if (TModalSeam::Exec(choice) != QDialog::Accepted) {
+        return;
+    }
+    if (choice.Selected() == 1) {
+        BatchMove();
+    } else if (choice.Selected() == 2) {
+        BatchDelete();
+    }
+}
+
+bool TArchiveForm::BatchMove() {
+    TSelectArchivesTypeForm* chooser = TypeChooser();
+    if (TModalSeam::Exec(*chooser) != QDialog::Accepted || chooser->SelectedTypeId().isEmpty()) {
+        return false;
+    }
+    TQDQuery* list = Query();
+    QStringList ids;
+    const int key = list->FieldIndex(QStringLiteral("ARCHIVE_RECORD_ID"));
+    for (int row = 0; row < list->RecordCount(); ++row)
+        ids.append(list->RowValue(row, key).toString());
+    TQDThread progress(this);
+    progress.SetCaption(QStringLiteral("正在移动....."));
+    progress.SetProgressBars(true);
+    progress.Start();
+    progress.SetMaximum(ids.size());
+    const bool moved = MoveVolumes(ids, chooser->SelectedTypeId(), QDGlobal::CurrentUserName,
+                                   QDGlobal::StartDateText, [&](int done) {
+                                       progress.SetPosition(done);
+                                       return true;
+                                   });
+    progress.Stop();
+    if (!moved)
+        Error(QStringLiteral("档案移动过程发生错误"), this);
+    BuildList(true);
+    return moved;
+}
+
+bool TArchiveForm::BatchDelete() {
+    if (!Question(QStringLiteral("档案删除时，档案的电子文件和借阅记录也同时被删除，是否开始删除"), this)) {
+        return false;
+    }
+    TQDQuery* list = Query();
+    QStringList ids;
+    const int key = list->FieldIndex(QStringLiteral("ARCHIVE_RECORD_ID"));
+    for (int row = 0; row < list->RecordCount(); ++row)
+        ids.append(list->RowValue(row, key).toString());
+    TQDThread progress(this);
+    progress.SetCaption(QStringLiteral("正在删除....."));
+    progress.SetProgressBars(true);
+    progress.Start();
+    progress.SetMaximum(ids.size());
+    bool done = true;
+    for (int i = 0; i < ids.size(); ++i) {
+        // Each volume goes whole with its cascade; a failure stops the batch
+        // and keeps that volume and everything after it.
+        TVolumeCascade cascade(ids.at(i), QDGlobal::DetailTitle, QDGlobal::ProgramFolder);
+        if (!cascade.Run() || !cascade.DeleteVolume() || !cascade.Commit()) {
+            Error(cascade.Message().isEmpty() ? QStringLiteral("该档案记录删除过程发生错误")
+                                              : cascade.Message(),
+                  this);
+            done = false;
+            break;
+        }
+        progress.SetPosition(i + 1);
+    }
+    progress.Stop();
+    BuildList(true);
+    return done;
+}
+
+void TArchiveForm::Move() {
+    TQDQuery* list = Query();
+    if (!list->Active() || list->IsEmpty()) {
+        Information(kNoVolume, this);
+        return;
+    }
+    TSelectArchivesTypeForm* chooser = TypeChooser();
+    if (TModalSeam::Exec(*chooser) != QDialog::Accepted || chooser->SelectedTypeId().isEmpty()) {
+        return;
+    }
+    if (!list->Edit()) {
+        return;
+    }
+    list->SetValue(QStringLiteral("ARCHIVE_TYPE_ID"), chooser->SelectedTypeId());
+    if (!list->Save())
+        list->Cancel();
+}
+
+void TArchiveForm::UpdateButtons() {
+    const bool canAdd = ToolButton(QStringLiteral("button_add"))->isEnabled();
+    ToolButton(QStringLiteral("button_batch"))->setEnabled(canAdd);
+    ToolButton(QStringLiteral("button_move"))->setEnabled(canAdd);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QPointer>
+
+#include "framework/QDDForm.h"
+
+class QLabel;
+class QPushButton;
+class QTreeWidgetItem;
+class TFindFormDialog;
+class TQDNDBGrid;
+class TQDTreeView;
+class TSelectArchivesTypeForm;
+
+// The volume register "档案资料录入编辑窗口": the type tree, the volumes of
+// the selected type and its sub-types, and the volume editor behind it.
+class TArchiveForm : public TQDDForm {
+    Q_OBJECT
+public:
+    explicit TArchiveForm(QWidget* parent = nullptr);
+    ~TArchiveForm() override;
+
+    TQDTreeView* Tree() const { return m_tree; }
+    TQDNDBGrid* Grid() const { return m_grid; }
+    QLabel* ConditionLabel() const { return m_condition; }
+    QPushButton* BottomButton(int index) const { return m_bottom.value(index); }
+    QString CurrentTypeId() const { return m_typeId; }
+    TSelectArchivesTypeForm* TypeChooser();
+
+    // Opened with a ready search (the start-up date reminder): no dialog.
+    void SetPreset(const QString& condition, const QString& caption);
+    // Rebuilds the list for the current type, search and order.
+    void BuildList(bool force = false);
+
+    void Add() override;
+    void EditRow() override;
+    void DeleteRow() override;
+    void Find() override;
+    void Batch();
+    void Move();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void NodeSelected(QTreeWidgetItem* node);
+    bool TreeReady();
+    void OpenEditor(int start);
+    void ChooseOrder();
+    void UpdateButtons();
+    bool BatchMove();
+    bool BatchDelete();
+
+    TQDTreeView* m_tree;
+    TQDNDBGrid* m_grid;
+    QLabel* m_condition;
+    QList<QPushButton*> m_bottom;
+    TFindFormDialog* m_find;
+    QPointer<TSelectArchivesTypeForm> m_chooser;
+    QString m_typeId = QStringLiteral("G001");
+    QString m_typeName;
+    QString m_lastListed;
+    QString m_search;
+    QString m_caption;
+    QString m_order;
+    bool m_autoNumbering = false;
+    bool m_hasPreset = false;
+    bool m_opened = false;
+    bool m_listed = false;
+};
