@@ -177,6 +177,7 @@ void TArchiveForm::BuildList(bool force) {
     m_lastListed = m_typeId;
     m_listed = true;
     m_condition->setText(m_caption);
+    m_grid->ApplyDescriptors(list->FieldsData);
     DS()->StateChanged();
     RefreshFooters();
 }

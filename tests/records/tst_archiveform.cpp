@@ -13,6 +13,7 @@
 #include "data/SqlHelpers.h"
 #include "framework/ModalSeam.h"
 #include "framework/QDFindForm.h"
+#include "framework/QDNDBGrid.h"
 #include "framework/QDTreeView.h"
 #include "framework/SelectOptionForm.h"
 #include "records/ArchiveForm.h"
@@ -103,6 +104,8 @@ private slots:
         TArchiveForm form;
         form.show();
         QCOMPARE(form.Query()->RecordCount(), 2);  // the root lists every type
+        QVERIFY(form.Grid()->IsColumnShown(QStringLiteral("ARCHIVE_ID")));
+        QVERIFY(!form.Grid()->IsColumnShown(QStringLiteral("ARCHIVE_RECORD_ID")));
         form.Tree()->setCurrentItem(Node(*form.Tree(), QStringLiteral("001001")));
         QCOMPARE(form.CurrentTypeId(), QStringLiteral("001001"));
         QCOMPARE(form.Query()->RecordCount(), 1);
