@@ -44,6 +44,7 @@
 #include "framework/Shell.h"
 #include "framework/UiHelpers.h"
 #include "records/ArchiveForm.h"
+#include "records/DateReminder.h"
 
 namespace {
 
@@ -418,6 +419,28 @@ void TMainForm::showEvent(QShowEvent* event) {
     m_firstShown = true;
     setWindowTitle(QDGlobal::CurrentCompanyName + QStringLiteral("档案管理系统"));
     LayoutIconPanel();
+    RunDateReminder();
+}
+
+bool TMainForm::RunDateReminder() {
+    if (QDGlobal::ReminderField.isEmpty() ||
+        !m_main->CanBrowse(ProgramNames::GroupArchives, ProgramNames::Archives, QDGlobal::CurrentUserId)) {
+        return false;
+    }
+    TDM::Today();
+    const TDateReminder reminder =
+        TDateReminder::Check(QDGlobal::ReminderField, QDGlobal::ReminderDays, TClock::Today());
+    if (reminder.Count == 0 || !Question(reminder.Question(), this)) {
+        return false;
+    }
+    return OpenFunction(
+        QStringLiteral("ArchiveForm"), ProgramNames::GroupArchives, ProgramNames::Archives,
+        [reminder] {
+            auto* form = new TArchiveForm;
+            form->SetPreset(reminder.Condition, reminder.Description);
+            return form;
+        },
+        Item(QStringLiteral("ArchiveItem"))->text());
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

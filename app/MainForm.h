@@ -39,6 +39,10 @@ public:
     // Double-clicking a function icon.
     void IconDoubleClicked(QAction* item);
 
+    // The archive-date reminder of the first showing; true when it opened
+    // the register on the due volumes.
+    bool RunDateReminder();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -1,10 +1,10 @@
 #include <QAction>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QRadioButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QtSql/QSqlQuery>
 #include <QtTest>
@@ -21,6 +22,7 @@
 #include "app/ErrorMsgForm.h"
 #include "app/MainForm.h"
 #include "app/QDMain.h"
+#include "catalogue/FieldDefinitions.h"
 #include "catalogue/SetAutoIDForm.h"
 #include "data/ApplicationErrors.h"
 #include "data/DatabaseError.h"
@@ -29,13 +31,14 @@
 #include "data/RecordingPresenter.h"
 #include "data/SqlHelpers.h"
 #include "framework/FileDialogs.h"
+#include "framework/ModalSeam.h"
+#include "framework/QDChild.h"
+#include "framework/QDDBEdit.h"
 #include "framework/QDEdit.h"
 #include "framework/QDFindForm.h"
-#include "framework/ModalSeam.h"
-#include "framework/QDDBEdit.h"
 #include "framework/QDNDBGrid.h"
-#include "framework/QDChild.h"
 #include "framework/SelectOptionForm.h"
+#include "records/ArchiveForm.h"
 #include "tests/support/TestDatabase.h"
 
 namespace {
@@ -51,9 +54,11 @@ QWidget* MakeChild(const QString& name) {
 }
 
 void Grant(const QString& user, int compose, int program) {
-    Execute(QStringLiteral("INSERT INTO SYS_RIGHT_TABLE (USE_ID, COMPOSE_ID, PROGRAM_ID, ADD_RIGHT, BROWSE_RIGHT) VALUES "
-                           "(?, ?, ?, '是', '是')"),
-            {user, compose, program});
+    Execute(
+        QStringLiteral(
+            "INSERT INTO SYS_RIGHT_TABLE (USE_ID, COMPOSE_ID, PROGRAM_ID, ADD_RIGHT, BROWSE_RIGHT) VALUES "
+            "(?, ?, ?, '是', '是')"),
+        {user, compose, program});
 }
 
 // The database error the engine gives for a statement.
@@ -83,7 +88,9 @@ private slots:
     void menusToolBarAndIcons() {
         TTestDatabase db;
         QVERIFY(db.IsReady());
-        QVERIFY(Execute(QStringLiteral("UPDATE SYS_PROGRAM_TABLE SET PROGRAM_NAME = '卷内文件查询管理' WHERE COMPOSE_ID = 1 AND PROGRAM_ID = 3")));
+        QVERIFY(
+            Execute(QStringLiteral("UPDATE SYS_PROGRAM_TABLE SET PROGRAM_NAME = '卷内文件查询管理' WHERE "
+                                   "COMPOSE_ID = 1 AND PROGRAM_ID = 3")));
         TMainForm form;
         QCOMPARE(QDGlobal::DetailTitle, QStringLiteral("卷内文件"));
         const QList<QAction*> top = form.menuBar()->actions();
@@ -93,10 +100,12 @@ private slots:
         QCOMPARE(top[2]->text(), QStringLiteral("帮助[F1]"));
         QVERIFY(!top[3]->isVisible());
         QStringList archives;
-        for (QAction* item : top[0]->menu()->actions()) archives.append(item->text());
-        QCOMPARE(archives, (QStringList{QStringLiteral("档案类别资料录入编辑"), QStringLiteral("档案资料录入编辑管理"),
-                                        QStringLiteral("卷内文件查询管理"), QStringLiteral("档案借阅记录查询管理"),
-                                        QStringLiteral("EXCEL资料导入管理"), QStringLiteral("单位名称录入编辑")}));
+        for (QAction* item : top[0]->menu()->actions())
+            archives.append(item->text());
+        QCOMPARE(archives,
+                 (QStringList{QStringLiteral("档案类别资料录入编辑"), QStringLiteral("档案资料录入编辑管理"),
+                              QStringLiteral("卷内文件查询管理"), QStringLiteral("档案借阅记录查询管理"),
+                              QStringLiteral("EXCEL资料导入管理"), QStringLiteral("单位名称录入编辑")}));
         QCOMPARE(form.Item(QStringLiteral("ArchiveItem"))->property("Tag").toInt(), 100);
         QCOMPARE(form.Item(QStringLiteral("AutoIdItem"))->property("Tag").toInt(), 300);
         QCOMPARE(form.Item(QStringLiteral("ExitItem"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -104,7 +113,8 @@ private slots:
         QVERIFY(!form.Item(QStringLiteral("ImeItem"))->isVisible());
         QVERIFY(form.Item(QStringLiteral("AutoIdItem"))->isEnabled());
         QVERIFY(form.Item(QStringLiteral("ArchiveItem"))->isEnabled());
-        QCOMPARE(form.Item(QStringLiteral("DetailQueryButton"))->toolTip(), QStringLiteral("卷内文件查询管理"));
+        QCOMPARE(form.Item(QStringLiteral("DetailQueryButton"))->toolTip(),
+                 QStringLiteral("卷内文件查询管理"));
         QVERIFY(form.Item(QStringLiteral("ArchiveButton"))->isEnabled());
         QVERIFY(form.Item(QStringLiteral("ExitButton"))->isEnabled());
 
@@ -145,7 +155,8 @@ private slots:
         TTestDatabase db;
         QVERIFY(db.IsReady());
         // An administrator without a rights row is refused like anyone.
-        QVERIFY(Execute(QStringLiteral("INSERT INTO SYS_USER_TABLE (USE_ID, USE_NAME, SYS_USER) VALUES ('ADMIN', 'A', '是')")));
+        QVERIFY(Execute(QStringLiteral(
+            "INSERT INTO SYS_USER_TABLE (USE_ID, USE_NAME, SYS_USER) VALUES ('ADMIN', 'A', '是')")));
         TMainForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -157,7 +168,8 @@ private slots:
         };
         const QString group = QStringLiteral("档案管理"), function = QStringLiteral("档案类别资料录入编辑");
         QVERIFY(!form.OpenFunction(QStringLiteral("ArchiveTypeForm"), group, function, factory, function));
-        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("您没有在程序\"档案类别资料录入编辑\"中的权限")});
+        QCOMPARE(messages.Texts(),
+                 QStringList{QStringLiteral("您没有在程序\"档案类别资料录入编辑\"中的权限")});
         QCOMPARE(created, 0);
 
         Grant(QStringLiteral("ADMIN"), 1, 1);
@@ -199,6 +211,34 @@ private slots:
         QVERIFY(messages.Entries().isEmpty());
     }
 
+    void theDateReminderOpensTheRegisterOnDueVolumes() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        TFieldDefinitions().SeedIfEmpty();
+        QVERIFY(Execute(QStringLiteral(
+            "INSERT INTO QD_ARCHIVE_MASTER_TABLE (ARCHIVE_RECORD_ID, ARCHIVE_ID, DATE_FIELD1) VALUES "
+            "('V1', '1', '2000-01-01'), ('V2', '2', NULL)")));
+        Grant(QStringLiteral("ADMIN"), 1, 2);
+        SetParameter(QStringLiteral("提醒字段"), QStringLiteral("DATE_FIELD1"));
+        SetParameter(QStringLiteral("提醒天数"), QStringLiteral("30"));
+        TMainForm form;
+        TRecordingPresenter messages;
+        messages.QueueAnswer(true);
+        TModalSeam::QueueHandler([](QDialog& dialog) { dialog.accept(); });  // the order of the list
+        form.show();  // the first showing runs the reminder
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QDGlobal::ReminderField.clear();
+        QCOMPARE(messages.Texts().size(), 1);
+        QVERIFY(messages.Texts().first().startsWith(QStringLiteral("有 1 个档案的档案日期到了设定的提醒日")));
+        QCOMPARE(form.QDMain()->OpenCount(), 1);
+        auto* frame = form.ChildArea()->subWindowList().first();
+        auto* reg = qobject_cast<TArchiveForm*>(frame->widget());
+        QVERIFY(reg);
+        QCOMPARE(reg->Query()->RecordCount(), 1);
+        QVERIFY(reg->ConditionLabel()->text().startsWith(QStringLiteral("查找条件：(档案日期 - ")));
+        QVERIFY(frame->close());
+    }
+
     void aStaleRecordIsForgotten() {
         TTestDatabase db;
         QVERIFY(db.IsReady());
@@ -216,13 +256,18 @@ private slots:
     void rightsOfAFunction() {
         TTestDatabase db;
         QVERIFY(db.IsReady());
-        QVERIFY(Execute(QStringLiteral("INSERT INTO SYS_RIGHT_TABLE VALUES ('U1', 1, 2, '是', '否', '否', '是', '否', '否', '是')")));
+        QVERIFY(Execute(QStringLiteral(
+            "INSERT INTO SYS_RIGHT_TABLE VALUES ('U1', 1, 2, '是', '否', '否', '是', '否', '否', '是')")));
         TMainForm form;
-        const TRights rights = form.QDMain()->RightsOf(QStringLiteral("档案管理"), QStringLiteral("档案资料录入编辑管理"), QStringLiteral("U1"));
+        const TRights rights = form.QDMain()->RightsOf(
+            QStringLiteral("档案管理"), QStringLiteral("档案资料录入编辑管理"), QStringLiteral("U1"));
         QCOMPARE(rights, (TRights{true, false, false, true, false, false, true}));
-        QVERIFY(!form.QDMain()->CanBrowse(QStringLiteral("档案管理"), QStringLiteral("档案资料录入编辑管理"), QStringLiteral("U2")));
-        QVERIFY(!form.QDMain()->CanBrowse(QStringLiteral("档案管理"), QStringLiteral("不存在的功能"), QStringLiteral("U1")));
-        QVERIFY(!form.QDMain()->CanBrowse(QStringLiteral("x' OR '1'='1"), QStringLiteral("x' OR '1'='1"), QStringLiteral("' OR 1=1 --")));
+        QVERIFY(!form.QDMain()->CanBrowse(QStringLiteral("档案管理"), QStringLiteral("档案资料录入编辑管理"),
+                                          QStringLiteral("U2")));
+        QVERIFY(!form.QDMain()->CanBrowse(QStringLiteral("档案管理"), QStringLiteral("不存在的功能"),
+                                          QStringLiteral("U1")));
+        QVERIFY(!form.QDMain()->CanBrowse(QStringLiteral("x' OR '1'='1"), QStringLiteral("x' OR '1'='1"),
+                                          QStringLiteral("' OR 1=1 --")));
     }
 
     void aSecondCopyIsRefused() {
@@ -276,7 +321,8 @@ private slots:
         TTestDatabase db;
         QVERIFY(db.IsReady());
         QVERIFY(Execute(QStringLiteral("INSERT INTO SYS_ID_TABLE (NAME_ID) VALUES ('a')")));
-        const TDatabaseError duplicate = EngineError(QStringLiteral("INSERT INTO SYS_ID_TABLE (NAME_ID) VALUES ('a')"));
+        const TDatabaseError duplicate =
+            EngineError(QStringLiteral("INSERT INTO SYS_ID_TABLE (NAME_ID) VALUES ('a')"));
         TRecordingPresenter messages;
         HandleApplicationError(nullptr, std::make_exception_ptr(duplicate));
         QCOMPARE(messages.Texts(), QStringList{QStringLiteral("数据库主键重复")});
@@ -287,17 +333,21 @@ private slots:
         QVERIFY(Execute(QStringLiteral("INSERT INTO PARENT VALUES ('p')")));
         QVERIFY(Execute(QStringLiteral("INSERT INTO CHILD VALUES ('p')")));
         messages.Clear();
-        HandleApplicationError(nullptr, std::make_exception_ptr(EngineError(QStringLiteral("DELETE FROM PARENT"))));
-        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("其它的数据库表中存在对该纪录的引用,纪录不能删除")});
+        HandleApplicationError(nullptr,
+                               std::make_exception_ptr(EngineError(QStringLiteral("DELETE FROM PARENT"))));
+        QCOMPARE(messages.Texts(),
+                 QStringList{QStringLiteral("其它的数据库表中存在对该纪录的引用,纪录不能删除")});
         QVERIFY(Execute(QStringLiteral("PRAGMA foreign_keys = OFF")));
 
         // A code without a short message: the general one, then the technical box.
         messages.Clear();
-        HandleApplicationError(nullptr, std::make_exception_ptr(EngineError(QStringLiteral("SELECT * FROM NO_SUCH_TABLE"))));
+        HandleApplicationError(
+            nullptr, std::make_exception_ptr(EngineError(QStringLiteral("SELECT * FROM NO_SUCH_TABLE"))));
         QCOMPARE(messages.Entries().size(), 2);
         QCOMPARE(messages.Entries()[0].text, QStringLiteral("数据库操作错误"));
         QCOMPARE(messages.Entries()[1].kind, TMessageKind::Error);
-        QVERIFY(messages.Entries()[1].text.startsWith(QStringLiteral("TDatabaseError:ErrorCode: (1,1,0,1)\t")));
+        QVERIFY(
+            messages.Entries()[1].text.startsWith(QStringLiteral("TDatabaseError:ErrorCode: (1,1,0,1)\t")));
         QVERIFY(messages.Entries()[1].text.contains(QStringLiteral("NO_SUCH_TABLE")));
     }
 
@@ -309,7 +359,8 @@ private slots:
         QTest::newRow("not a database") << 26 << "数据库打开过程发生错误";
         QTest::newRow("primary key") << 1555 << "数据库主键重复";
         QTest::newRow("unique") << 2067 << "数据库主键重复";
-        QTest::newRow("changed by another") << 517 << "数据已被其它用户修改,请重新查找刷新该记录,查看其它用户修改后的数据";
+        QTest::newRow("changed by another")
+            << 517 << "数据已被其它用户修改,请重新查找刷新该记录,查看其它用户修改后的数据";
         QTest::newRow("too big") << 18 << "数据太大,不能保存数据";
         QTest::newRow("busy") << 5 << "有未关闭的数据表";
         QTest::newRow("locked table") << 262 << "有未关闭的数据表";
@@ -321,7 +372,8 @@ private slots:
         QFETCH(QString, message);
         QCOMPARE(FriendlyDatabaseMessage(code), message);
         TRecordingPresenter messages;
-        HandleApplicationError(nullptr, std::make_exception_ptr(TDatabaseError(QStringLiteral("x"), {}, QString::number(code))));
+        HandleApplicationError(
+            nullptr, std::make_exception_ptr(TDatabaseError(QStringLiteral("x"), {}, QString::number(code))));
         if (!message.isEmpty()) {
             QCOMPARE(messages.Texts(), QStringList{message});
         }
@@ -332,8 +384,10 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<int>("errorBoxes");
         QTest::newRow("invalid date") << 0 << QStringList{QStringLiteral("请按格式YYYY-MM-DD 输入日期")} << 0;
-        QTest::newRow("format mismatch") << 1 << QStringList{QStringLiteral("指定的格式与参数类型不匹配!")} << 0;
-        QTest::newRow("other conversion") << 2 << QStringList{QStringLiteral("'x' is not a valid integer value")} << 0;
+        QTest::newRow("format mismatch")
+            << 1 << QStringList{QStringLiteral("指定的格式与参数类型不匹配!")} << 0;
+        QTest::newRow("other conversion")
+            << 2 << QStringList{QStringLiteral("'x' is not a valid integer value")} << 0;
         QTest::newRow("silent abort") << 3 << QStringList{} << 0;
         QTest::newRow("range") << 4 << QStringList{QStringLiteral("TRangeError:too far")} << 1;
         QTest::newRow("anything else") << 5 << QStringList{QStringLiteral("Exception:broken")} << 1;
@@ -345,18 +399,34 @@ private slots:
         QFETCH(int, errorBoxes);
         std::exception_ptr error;
         switch (which) {
-            case 0: error = std::make_exception_ptr(TConversionError(QStringLiteral("'2015-13-01' is not a valid date"))); break;
-            case 1: error = std::make_exception_ptr(TConversionError(QStringLiteral("Format '%d' invalid or incompatible with argument"))); break;
-            case 2: error = std::make_exception_ptr(TConversionError(QStringLiteral("'x' is not a valid integer value"))); break;
-            case 3: error = std::make_exception_ptr(TSilentAbort()); break;
-            case 4: error = std::make_exception_ptr(TRangeError(QStringLiteral("too far"))); break;
-            default: error = std::make_exception_ptr(std::runtime_error("broken")); break;
+            case 0:
+                error = std::make_exception_ptr(
+                    TConversionError(QStringLiteral("'2015-13-01' is not a valid date")));
+                break;
+            case 1:
+                error = std::make_exception_ptr(
+                    TConversionError(QStringLiteral("Format '%d' invalid or incompatible with argument")));
+                break;
+            case 2:
+                error = std::make_exception_ptr(
+                    TConversionError(QStringLiteral("'x' is not a valid integer value")));
+                break;
+            case 3:
+                error = std::make_exception_ptr(TSilentAbort());
+                break;
+            case 4:
+                error = std::make_exception_ptr(TRangeError(QStringLiteral("too far")));
+                break;
+            default:
+                error = std::make_exception_ptr(std::runtime_error("broken"));
+                break;
         }
         TRecordingPresenter messages;
         HandleApplicationError(nullptr, error);
         QCOMPARE(messages.Texts(), texts);
         int boxes = 0;
-        for (const auto& entry : messages.Entries()) boxes += entry.kind == TMessageKind::Error ? 1 : 0;
+        for (const auto& entry : messages.Entries())
+            boxes += entry.kind == TMessageKind::Error ? 1 : 0;
         QCOMPARE(boxes, errorBoxes);
     }
 
@@ -364,7 +434,8 @@ private slots:
         TRecordingPresenter messages;
         QPushButton button;
         QObject::connect(&button, &QPushButton::clicked, [] { throw TSilentAbort(); });
-        QObject::connect(&button, &QPushButton::pressed, [] { throw TConversionError(QStringLiteral("'1' is not a valid date")); });
+        QObject::connect(&button, &QPushButton::pressed,
+                         [] { throw TConversionError(QStringLiteral("'1' is not a valid date")); });
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(messages.Texts(), QStringList{QStringLiteral("请按格式YYYY-MM-DD 输入日期")});
     }
@@ -372,7 +443,8 @@ private slots:
     void organisationWindowRenamesTheCaption() {
         TTestDatabase db;
         QVERIFY(db.IsReady());
-        QVERIFY(Execute(QStringLiteral("INSERT INTO SYS_COMPANY_TABLE (COMPANY_ID, COMPANY_NAME) VALUES ('000001', '市档案馆')")));
+        QVERIFY(Execute(QStringLiteral(
+            "INSERT INTO SYS_COMPANY_TABLE (COMPANY_ID, COMPANY_NAME) VALUES ('000001', '市档案馆')")));
         TMainForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -392,8 +464,11 @@ private slots:
         QCOMPARE(company->Query()->RecordCount(), 1);
         QVERIFY(!company->Grid()->IsColumnShown(QStringLiteral("NO_SUCH")));
         QVERIFY(company->Grid()->IsColumnShown(QStringLiteral("COMPANY_NAME")));
-        QCOMPARE(company->Grid()->model()->headerData(company->Query()->FieldIndex(QStringLiteral("COMPANY_ID")), Qt::Horizontal,
-                                                      Qt::DisplayRole).toString(),
+        QCOMPARE(company->Grid()
+                     ->model()
+                     ->headerData(company->Query()->FieldIndex(QStringLiteral("COMPANY_ID")), Qt::Horizontal,
+                                  Qt::DisplayRole)
+                     .toString(),
                  QStringLiteral("单位编号"));
 
         company->ToolButton(QStringLiteral("button_add"))->trigger();
@@ -442,7 +517,8 @@ private slots:
         log.SaveButton()->click();
         QFile file(target);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral("第 1 行: 导入成功\n第 2 行: 档案编号重复\n"));
+        QCOMPARE(QString::fromUtf8(file.readAll()),
+                 QStringLiteral("第 1 行: 导入成功\n第 2 行: 档案编号重复\n"));
         TFileDialogs::SetNextFileName(QString());  // cancelled
         log.SaveButton()->click();
         QCOMPARE(TFileDialogs::Pending(), 0);
