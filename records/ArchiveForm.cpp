@@ -269,16 +269,21 @@ void TArchiveForm::Batch() {
     }
 }
 
-bool TArchiveForm::BatchMove() {
-    TSelectArchivesTypeForm* chooser = TypeChooser();
-    if (TModalSeam::Exec(*chooser) != QDialog::Accepted || chooser->SelectedTypeId().isEmpty()) {
-        return false;
-    }
+QStringList TArchiveForm::ListedIds() {
     TQDQuery* list = Query();
     QStringList ids;
     const int key = list->FieldIndex(QStringLiteral("ARCHIVE_RECORD_ID"));
     for (int row = 0; row < list->RecordCount(); ++row)
         ids.append(list->RowValue(row, key).toString());
+    return ids;
+}
+
+bool TArchiveForm::BatchMove() {
+    TSelectArchivesTypeForm* chooser = TypeChooser();
+    if (TModalSeam::Exec(*chooser) != QDialog::Accepted || chooser->SelectedTypeId().isEmpty()) {
+        return false;
+    }
+    const QStringList ids = ListedIds();
     TQDThread progress(this);
     progress.SetCaption(QStringLiteral("正在移动....."));
     progress.SetProgressBars(true);
@@ -300,11 +305,7 @@ bool TArchiveForm::BatchDelete() {
     if (!Question(QStringLiteral("档案删除时，档案的电子文件和借阅记录也同时被删除，是否开始删除"), this)) {
         return false;
     }
-    TQDQuery* list = Query();
-    QStringList ids;
-    const int key = list->FieldIndex(QStringLiteral("ARCHIVE_RECORD_ID"));
-    for (int row = 0; row < list->RecordCount(); ++row)
-        ids.append(list->RowValue(row, key).toString());
+    const QStringList ids = ListedIds();
     TQDThread progress(this);
     progress.SetCaption(QStringLiteral("正在删除....."));
     progress.SetProgressBars(true);

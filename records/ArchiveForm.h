@@ -48,6 +48,8 @@ private:
     void OpenEditor(int start);
     void ChooseOrder();
     void UpdateButtons();
+    // Keys of every listed volume, first row first.
+    QStringList ListedIds();
     bool BatchMove();
     bool BatchDelete();
 
