@@ -214,12 +214,16 @@ void TQDNDBGrid::ApplyDescriptors(const TFieldsDataArray& descriptors) {
         order = m_layout.ApplyToDescriptors(m_descriptors);
     }
     m_tracking = false;
-    if (m_layout.Ordered) {
-        for (int target = 0; target < order.size(); ++target) {
-            const int column = query->FieldIndex(order[target]);
-            if (column < 0) continue;
-            horizontalHeader()->moveSection(horizontalHeader()->visualIndex(column), std::min(target, query->FieldCount() - 1));
-        }
+    // Without a stored order the columns stand as the descriptors list them.
+    if (!m_layout.Ordered || order.isEmpty()) {
+        order.clear();
+        for (const TFieldsData& data : m_descriptors) order.append(data.FieldName);
+    }
+    int placed = 0;
+    for (const QString& name : order) {
+        const int column = query->FieldIndex(name);
+        if (column < 0) continue;
+        horizontalHeader()->moveSection(horizontalHeader()->visualIndex(column), std::min(placed++, query->FieldCount() - 1));
     }
     for (int column = 0; column < query->FieldCount(); ++column) {
         const TQDField& field = query->Field(column);

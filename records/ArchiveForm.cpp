@@ -10,13 +10,17 @@
 #include "catalogue/ArchiveTypeForm.h"
 #include "catalogue/FieldDefinitions.h"
 #include "catalogue/SelectArchivesTypeForm.h"
+#include "catalogue/SetArchiveFieldForm.h"
+#include "catalogue/SetArchivesDatePromptForm.h"
 #include "data/MessageBoxes.h"
 #include "data/Parameters.h"
 #include "data/QDGlobal.h"
 #include "data/SqlHelpers.h"
 #include "framework/FindFormDialog.h"
+#include "framework/LookupValueForm.h"
 #include "framework/ModalSeam.h"
 #include "framework/QDDataSource.h"
+#include "framework/QDFindForm.h"
 #include "framework/QDNDBGrid.h"
 #include "framework/QDThread.h"
 #include "framework/QDTreeView.h"
@@ -53,17 +57,25 @@ TArchiveForm::TArchiveForm(QWidget* parent)
     // Entry happens in the volume editor.
     for (const char* name : {"button_save", "button_cancel", "button_check"})
         ToolButton(QLatin1String(name))->setVisible(false);
-    // Printing comes with the reports.
+    // Printing comes with the reports; until then the list's state does not
+    // switch the button on.
     ToolButton(QStringLiteral("button_print"))->setEnabled(false);
+    DS()->SetButton(TQDDataSource::TButton::Print, nullptr);
     QAction* batch = AddButton("button_batch", QStringLiteral("批处理F8"), Qt::Key_F8, true, true);
     QAction* move = AddButton("button_move", QStringLiteral("移动F9"), Qt::Key_F9, true, true);
+    QAction* settings = AddButton("button_settings", QStringLiteral("设 置"), Qt::Key_unknown,
+                                  QDGlobal::CurrentUserIsAdministrator, true);
     connect(batch, &QAction::triggered, this, &TArchiveForm::Batch);
     connect(move, &QAction::triggered, this, &TArchiveForm::Move);
+    connect(settings, &QAction::triggered, this, &TArchiveForm::Settings);
 
     TFieldDefinitions().SeedIfEmpty();
     m_autoNumbering = IsParameterOn(QStringLiteral("档案编号"));
     TVolumeRegisterRules::Configure(*Query(), m_autoNumbering, QDGlobal::CategoryNumbering);
     m_find->SetDescriptors(Query()->FieldsData);
+    m_find->Form()->PopupWindow = [this](QString& shown, QString& value, const QString& field) {
+        LookupSearchValue(shown, value, field);
+    };
 
     m_grid->setObjectName(QStringLiteral("QDDBGrid1"));
     m_grid->SetLayout(QStringLiteral("SYS_ARCHIVE_DBGRID_TABLE"), QStringLiteral("ArchiveForm"),
@@ -74,13 +86,16 @@ TArchiveForm::TArchiveForm(QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addWidget(m_condition);
     right->addWidget(m_grid, 1);
-    // The item, file, picture and lending windows come later; until then
-    // their buttons stay off.
+    // A button is on only once its window has been handed in (SetOpener).
     auto* bottom = new QHBoxLayout;
-    for (const QString& caption : {QDGlobal::DetailTitle, QStringLiteral("档案电子文档"),
-                                   QStringLiteral("档案图片资料"), QStringLiteral("档案借阅记录")}) {
-        auto* button = new QPushButton(caption, Panel1());
+    const QString captions[] = {QDGlobal::DetailTitle, QStringLiteral("档案电子文档"),
+                                QStringLiteral("档案图片资料"), QStringLiteral("档案借阅记录")};
+    for (int index = ItemsButton; index <= LendingsButton; ++index) {
+        auto* button = new QPushButton(captions[index], Panel1());
         button->setEnabled(false);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, index] { OpenBottom(static_cast<TBottomButton>(index)); });
         bottom->addWidget(button);
         m_bottom.append(button);
     }
@@ -116,6 +131,7 @@ void TArchiveForm::SetPreset(const QString& condition, const QString& caption) {
 
 void TArchiveForm::showEvent(QShowEvent* event) {
     TQDDForm::showEvent(event);
+    ToolButton(QStringLiteral("button_print"))->setEnabled(false);
     if (m_opened) {
         return;
     }
@@ -344,12 +360,102 @@ void TArchiveForm::Move() {
         return;
     }
     list->SetValue(QStringLiteral("ARCHIVE_TYPE_ID"), chooser->SelectedTypeId());
+    list->SetValue(QStringLiteral("ARCHIVE_TYPE_NAME"), chooser->SelectedTypeName());
     if (!list->Save())
         list->Cancel();
+}
+
+void TArchiveForm::Settings() {
+    TSelectOptionForm choice(QStringLiteral("操作选择"),
+                             {QStringLiteral("设置档案字段"), QStringLiteral("设置档案提醒字段")}, this);
+    choice.SetSelected(1);
+    if (TModalSeam::Exec(choice) != QDialog::Accepted) {
+        return;
+    }
+    if (choice.Selected() == 2) {
+        TSetArchivesDatePromptForm::Run(this);
+        return;
+    }
+    if (choice.Selected() != 1) {
+        return;
+    }
+    if (!QDGlobal::CurrentUserIsAdministrator) {
+        Information(QStringLiteral("只有系统管理员才能设置"), this);
+        return;
+    }
+    if (!m_tree->currentItem()) {
+        Information(kNoNode, this);
+        return;
+    }
+    TSetArchiveFieldForm fields(false, this);
+    TModalSeam::Exec(fields);
+    if (fields.Changed())
+        FieldsChanged();
+}
+
+void TArchiveForm::FieldsChanged() {
+    TVolumeRegisterRules::Configure(*Query(), m_autoNumbering, QDGlobal::CategoryNumbering);
+    m_find->SetDescriptors(Query()->FieldsData);
+    // Every user's stored widths hide columns they never saw: start afresh.
+    m_grid->Layout().ResetForAllUsers();
+    BuildList(true);
+}
+
+void TArchiveForm::LookupSearchValue(QString& shown, QString& value, const QString& field) {
+    if (TLookupValueForm::ValueTable(field).isEmpty()) {
+        return;
+    }
+    QString label = field;
+    for (const TFieldsData& column : Query()->FieldsData)
+        if (column.FieldName == field)
+            label = column.DisplayLabel;
+    QString chosen;
+    if (LookupValue(field, shown, label, &chosen, m_find->Form())) {
+        shown = chosen;
+        value = chosen;
+    }
+}
+
+void TArchiveForm::SetOpener(TBottomButton button, TOpener open) {
+    m_openers[button] = std::move(open);
+    UpdateButtons();
+}
+
+void TArchiveForm::OpenBottom(TBottomButton button) {
+    if (!m_openers[button] || m_windows[button]) {
+        return;
+    }
+    TQDQuery* list = Query();
+    if (!list->Active() || list->IsEmpty()) {
+        const QString refusals[] = {QStringLiteral("没有档案记录不能有档案的") + QDGlobal::DetailTitle,
+                                    QStringLiteral("没有档案资料,不能有档案电子文档"),
+                                    QStringLiteral("没有档案资料,不能有档案图片资料"),
+                                    QStringLiteral("没有档案资料,不能有档案借阅记录")};
+        Information(refusals[button], this);
+        return;
+    }
+    QWidget* window = m_openers[button](list->Text(QStringLiteral("ARCHIVE_RECORD_ID")));
+    if (!window) {
+        return;
+    }
+    m_windows[button] = window;
+    m_bottom[button]->setEnabled(false);
+    connect(window, &QObject::destroyed, this, [this, button] {
+        m_windows[button] = nullptr;
+        UpdateButtons();
+    });
 }
 
 void TArchiveForm::UpdateButtons() {
     const bool canAdd = ToolButton(QStringLiteral("button_add"))->isEnabled();
     ToolButton(QStringLiteral("button_batch"))->setEnabled(canAdd);
     ToolButton(QStringLiteral("button_move"))->setEnabled(canAdd);
+    if (Query()->IsEditing()) {
+        return;
+    }
+    // Pictures and lendings need the currency right besides.
+    for (int index = ItemsButton; index <= LendingsButton; ++index) {
+        const bool right = index == ItemsButton || index == FilesButton || Rights[CurrencyRight];
+        m_bottom[index]->setEnabled(m_openers[index] && !m_windows[index] && right);
+    }
 }

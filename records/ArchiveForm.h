@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
 
 #include "framework/QDDForm.h"
 
@@ -38,6 +39,16 @@ public:
     void Find() override;
     void Batch();
     void Move();
+    // "设 置": the field definitions or the date reminder.
+    void Settings();
+
+    // The buttons under the list, in their order.
+    enum TBottomButton { ItemsButton = 0, FilesButton, PicturesButton, LendingsButton };
+    // Opens the button's window for the current volume and returns it (the
+    // button stays off while it is open); a button without one stays off.
+    using TOpener = std::function<QWidget*(const QString& archiveRecordId)>;
+    void SetOpener(TBottomButton button, TOpener open);
+    void OpenBottom(TBottomButton button);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -52,11 +63,16 @@ private:
     QStringList ListedIds();
     bool BatchMove();
     bool BatchDelete();
+    // The definitions changed: checks, columns, everyone's grid layout, list.
+    void FieldsChanged();
+    void LookupSearchValue(QString& shown, QString& value, const QString& field);
 
     TQDTreeView* m_tree;
     TQDNDBGrid* m_grid;
     QLabel* m_condition;
     QList<QPushButton*> m_bottom;
+    QList<TOpener> m_openers{{}, {}, {}, {}};
+    QList<QPointer<QWidget>> m_windows{{}, {}, {}, {}};
     TFindFormDialog* m_find;
     QPointer<TSelectArchivesTypeForm> m_chooser;
     QString m_typeId = QStringLiteral("G001");

@@ -89,6 +89,11 @@ void TVolumeCascade::Rollback() {
     m_files.clear();
 }
 
+const QString VolumeListSelect = QStringLiteral(
+    "SELECT QD_ARCHIVE_MASTER_TABLE.*,(SELECT T.ARCHIVE_TYPE_NAME FROM QD_ARCHIVE_TYPE_TABLE T "
+    "WHERE T.ARCHIVE_TYPE_ID = QD_ARCHIVE_MASTER_TABLE.ARCHIVE_TYPE_ID) AS ARCHIVE_TYPE_NAME "
+    "FROM QD_ARCHIVE_MASTER_TABLE ");
+
 QString VolumeListStatement(const QString& typeId, bool nodeSelected, const QString& searchCondition, const QString& orderClause) {
     QString type;
     if (!nodeSelected) {
@@ -96,7 +101,7 @@ QString VolumeListStatement(const QString& typeId, bool nodeSelected, const QStr
     } else if (typeId != QLatin1String("G001")) {
         type = TDialect::ArchiveTypeCondition(ProgramSqlType, typeId).trimmed();
     }
-    QString statement = QStringLiteral("SELECT * FROM QD_ARCHIVE_MASTER_TABLE ");
+    QString statement = VolumeListSelect;
     if (!searchCondition.isEmpty() && !type.isEmpty()) {
         statement += QStringLiteral(" WHERE ") + searchCondition + QStringLiteral(" AND ") + type;
     } else if (!searchCondition.isEmpty() || !type.isEmpty()) {

@@ -41,6 +41,10 @@ private:
     std::unique_ptr<TSavepoint> m_savepoint;
 };
 
+// Every column of the volumes and, looked up from the type table, the
+// current name of each volume's type as ARCHIVE_TYPE_NAME.
+extern const QString VolumeListSelect;
+
 // The register's list statement: the search condition and the type subtree
 // (no node: nothing; the root: every type; a type: it and its sub-types).
 QString VolumeListStatement(const QString& typeId, bool nodeSelected, const QString& searchCondition,

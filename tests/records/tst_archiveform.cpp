@@ -5,12 +5,20 @@
 #include <QTreeWidgetItem>
 #include <QtTest>
 
+#include "catalogue/FieldDefinitions.h"
+#include "catalogue/SelectArchiveFieldForm.h"
 #include "catalogue/SelectArchivesTypeForm.h"
+#include "catalogue/SetArchiveFieldForm.h"
+#include "catalogue/SetArchivesDatePromptForm.h"
+#include "data/ProgramNames.h"
+#include "data/Rights.h"
+#include "framework/QDEdit.h"
 #include "data/Clock.h"
 #include "data/Parameters.h"
 #include "data/QDGlobal.h"
 #include "data/RecordingPresenter.h"
 #include "data/SqlHelpers.h"
+#include "framework/LookupValueForm.h"
 #include "framework/ModalSeam.h"
 #include "framework/QDFindForm.h"
 #include "framework/QDNDBGrid.h"
@@ -20,6 +28,10 @@
 #include "records/EditArchivesForm.h"
 #include "records/VolumeCascade.h"
 #include "tests/support/TestDatabase.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QTableWidget>
 
 namespace {
 QTreeWidgetItem* Node(TQDTreeView& tree, const QString& key) {
@@ -44,6 +56,24 @@ void AcceptSort() {
         dialog.accept();
     });
 }
+void ChooseOption(int option) {
+    TModalSeam::QueueHandler([option](QDialog& dialog) {
+        QCOMPARE(static_cast<TSelectOptionForm&>(dialog).Group()->title(), QStringLiteral("操作选择"));
+        static_cast<TSelectOptionForm&>(dialog).SetSelected(option);
+        dialog.accept();
+    });
+}
+// The grid's shown columns, left to right.
+QStringList ShownColumns(TArchiveForm& form) {
+    QStringList shown;
+    QHeaderView* header = form.Grid()->horizontalHeader();
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int column = header->logicalIndex(visual);
+        if (!form.Grid()->isColumnHidden(column))
+            shown.append(form.Query()->Field(column).name);
+    }
+    return shown;
+}
 void ChooseType(const QString& key) {
     TModalSeam::QueueHandler([key](QDialog& dialog) {
         auto& chooser = static_cast<TSelectArchivesTypeForm&>(dialog);
@@ -67,6 +97,7 @@ private slots:
     void cleanup() {
         m_db.reset();
         TClock::Reset();
+        QDGlobal::CurrentUserIsAdministrator = false;
         QCOMPARE(TModalSeam::PendingHandlers(), 0);
         TModalSeam::Clear();
     }
@@ -182,6 +213,200 @@ private slots:
         QCOMPARE(
             ValueText(QStringLiteral("SELECT group_concat(ARCHIVE_TYPE_ID) FROM QD_ARCHIVE_MASTER_TABLE")),
             QStringLiteral("002,002001"));
+    }
+
+    // The type name heads the list and follows the type table; the other
+    // columns stand in the order of their definitions.
+    void theListShowsEachVolumesTypeName() {
+        AddTypesAndVolumes();
+        TFieldDefinitions().SeedIfEmpty();
+        Execute(QStringLiteral("UPDATE SYS_ARCHIVE_FIELD_TABLE SET FIELD_ORDER = 30 WHERE FIELD_NAME = 'ARCHIVE_ID'"));
+        ChooseAll();
+        AcceptSort();
+        TArchiveForm form;
+        form.show();
+        QCOMPARE(ShownColumns(form),
+                 (QStringList{"ARCHIVE_TYPE_NAME", "ARCHIVE_NAME", "DATE_FIELD1", "TEXT_FIELD1", "TEXT_FIELD2",
+                              "TEXT_NOTE", "ARCHIVE_ID", "CREATE_NAME", "CREATE_DATE", "EDIT_NAME", "EDIT_DATE"}));
+        const int typeColumn = form.Query()->FieldIndex(QStringLiteral("ARCHIVE_TYPE_NAME"));
+        QCOMPARE(form.Grid()->model()->headerData(typeColumn, Qt::Horizontal).toString(), QStringLiteral("档案类别"));
+        QVERIFY(form.Query()->Locate(QStringLiteral("ARCHIVE_RECORD_ID"), QStringLiteral("V1")));
+        QCOMPARE(form.Grid()->model()->index(form.Query()->RecNo(), typeColumn).data().toString(),
+                 QStringLiteral("合同"));
+
+        Execute(QStringLiteral("UPDATE QD_ARCHIVE_TYPE_TABLE SET ARCHIVE_TYPE_NAME = '买卖合同' WHERE ARCHIVE_TYPE_ID = '001001'"));
+        form.BuildList(true);
+        QVERIFY(form.Query()->Locate(QStringLiteral("ARCHIVE_RECORD_ID"), QStringLiteral("V1")));
+        QCOMPARE(form.Query()->Text(QStringLiteral("ARCHIVE_TYPE_NAME")), QStringLiteral("买卖合同"));
+
+        // A moved volume shows its new type at once, and after re-listing.
+        ChooseType(QStringLiteral("002"));
+        form.Move();
+        QCOMPARE(form.Query()->Text(QStringLiteral("ARCHIVE_TYPE_NAME")), QStringLiteral("科技类"));
+        QCOMPARE(ValueText(QStringLiteral("SELECT ARCHIVE_TYPE_ID FROM QD_ARCHIVE_MASTER_TABLE WHERE ARCHIVE_RECORD_ID = 'V1'")),
+                 QStringLiteral("002"));
+        ChooseOption(1);
+        ChooseType(QStringLiteral("002001"));
+        form.Batch();
+        QCOMPARE(form.Query()->RecordCount(), 2);
+        for (int row = 0; row < 2; ++row)
+            QCOMPARE(form.Query()->RowText(row, typeColumn), QStringLiteral("图纸"));
+    }
+
+    void settingsAreForAdministratorsWithANode_data() {
+        QTest::addColumn<bool>("administrator");
+        QTest::addColumn<bool>("node");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("not an administrator") << false << true << "只有系统管理员才能设置";
+        QTest::newRow("no node") << true << false << "必须选择一个档案类别节点";
+    }
+    void settingsAreForAdministratorsWithANode() {
+        QFETCH(bool, administrator);
+        QFETCH(bool, node);
+        QFETCH(QString, refusal);
+        AddTypesAndVolumes();
+        QDGlobal::CurrentUserIsAdministrator = administrator;
+        ChooseAll();
+        AcceptSort();
+        TArchiveForm form;
+        form.show();
+        QCOMPARE(form.ToolButton(QStringLiteral("button_settings"))->isVisible(), administrator);
+        if (!node)
+            form.Tree()->setCurrentItem(nullptr);
+        TRecordingPresenter messages;
+        ChooseOption(1);
+        form.Settings();
+        QCOMPARE(messages.Texts(), QStringList{refusal});
+    }
+
+    // A column defined in the settings shows at once, for every user.
+    void aNewDefinitionReachesTheList() {
+        AddTypesAndVolumes();
+        QDGlobal::CurrentUserIsAdministrator = true;
+        Execute(QStringLiteral("INSERT INTO SYS_ARCHIVE_DBGRID_TABLE (USE_ID, FORM_NAME, DBGRID_NAME, FIELD_NAME, "
+                               "FIELD_WIDTH) VALUES ('U9', 'ArchiveForm', 'QDDBGrid1', 'ARCHIVE_ID', 120)"));
+        ChooseAll();
+        AcceptSort();
+        TArchiveForm form;
+        form.show();
+        QVERIFY(!form.Grid()->IsColumnShown(QStringLiteral("DATE_FIELD2")));
+        ChooseOption(1);
+        TModalSeam::QueueHandler([](QDialog& dialog) {
+            auto& settings = static_cast<TSetArchiveFieldForm&>(dialog);
+            TModalSeam::QueueHandler([](QDialog& slot) {
+                auto& field = static_cast<TSelectArchiveFieldForm&>(slot);
+                field.NameEdit()->setText(QStringLiteral("归档日期"));
+                field.FieldBox()->setCurrentIndex(field.FieldBox()->findText(QStringLiteral("2日期字段")));
+                field.OkButton()->click();
+            });
+            settings.SlotButton(9)->click();
+            settings.reject();
+        });
+        form.Settings();
+        QVERIFY(form.Grid()->IsColumnShown(QStringLiteral("DATE_FIELD2")));
+        const int column = form.Query()->FieldIndex(QStringLiteral("DATE_FIELD2"));
+        QCOMPARE(form.Grid()->model()->headerData(column, Qt::Horizontal).toString(), QStringLiteral("归档日期"));
+        QCOMPARE(form.Query()->RecordCount(), 2);
+        QCOMPARE(ValueNumber(QStringLiteral("SELECT COUNT(*) FROM SYS_ARCHIVE_DBGRID_TABLE")), 0.0);
+    }
+
+    void theReminderChoiceStoresTheDateColumn() {
+        AddTypesAndVolumes();
+        QDGlobal::CurrentUserIsAdministrator = true;
+        ChooseAll();
+        AcceptSort();
+        TArchiveForm form;
+        form.show();
+        ChooseOption(2);
+        TModalSeam::QueueHandler([](QDialog& dialog) {
+            auto& prompt = static_cast<TSetArchivesDatePromptForm&>(dialog);
+            prompt.FieldBox()->setCurrentIndex(prompt.FieldBox()->findText(QStringLiteral("档案日期")));
+            prompt.DaysEdit()->setText(QStringLiteral("30"));
+            prompt.OkButton()->click();
+        });
+        form.Settings();
+        QCOMPARE(ParameterValue(QStringLiteral("提醒字段")), QStringLiteral("DATE_FIELD1"));
+        QCOMPARE(ParameterValue(QStringLiteral("提醒天数")), QStringLiteral("30"));
+    }
+
+    void searchValuesComeFromTheValueTable() {
+        AddTypesAndVolumes();
+        Execute(QStringLiteral("INSERT INTO QD_TEXT_FIELD1_TABLE (TEXT_FIELD1) VALUES ('秘密'), ('机密'), ('公开')"));
+        ChooseAll();
+        AcceptSort();
+        TArchiveForm form;
+        form.show();
+        TModalSeam::QueueHandler([](QDialog& dialog) {
+            auto& find = static_cast<TQDFindForm&>(dialog);
+            QVERIFY(find.ChooseField(QStringLiteral("保密等级")));
+            QVERIFY(find.PopupWindow);
+            QString shown = QStringLiteral("密"), value;
+            TModalSeam::QueueHandler([](QDialog& values) {
+                auto& list = static_cast<TLookupValueForm&>(values);
+                QCOMPARE(list.Grid()->rowCount(), 2);  // 公开 does not contain the text
+                list.Grid()->setCurrentCell(1, 0);
+                list.OkButton()->click();
+            });
+            find.PopupWindow(shown, value, QStringLiteral("TEXT_FIELD1"));
+            QCOMPARE(value, shown);
+            QVERIFY(value == QStringLiteral("秘密") || value == QStringLiteral("机密"));
+            dialog.reject();
+        });
+        form.Find();
+    }
+
+    void theButtonsUnderTheListNeedAVolumeAndTheirRight_data() {
+        QTest::addColumn<bool>("currency");
+        QTest::newRow("currency right") << true;
+        QTest::newRow("no currency right") << false;
+    }
+    void theButtonsUnderTheListNeedAVolumeAndTheirRight() {
+        QFETCH(bool, currency);
+        AddTypesAndVolumes();
+        Execute(QStringLiteral("INSERT INTO QD_ARCHIVE_TYPE_TABLE (ARCHIVE_TYPE_ID, ARCHIVE_TYPE_NAME, PRIOR_ID, "
+                               "ORDER_ID) VALUES ('003', '空类', 'G001', 3)"));
+        QDGlobal::CurrentUserId = QStringLiteral("U1");
+        const int group = TRightsStore::ComposeId(ProgramNames::GroupArchives);
+        const int function = TRightsStore::ProgramId(ProgramNames::Archives, group);
+        QVERIFY(TRightsStore::WriteRight(QStringLiteral("U1"), group, function, CurrencyRight,
+                                         currency ? QStringLiteral("是") : QStringLiteral("否")));
+        ChooseAll();
+        AcceptSort();
+        TArchiveForm form;
+        form.show();
+        for (int button = 0; button < 4; ++button)
+            QVERIFY(!form.BottomButton(button)->isEnabled());  // nothing to open yet
+        QStringList opened;
+        QPointer<QWidget> window;
+        for (int button = 0; button < 4; ++button)
+            form.SetOpener(static_cast<TArchiveForm::TBottomButton>(button), [&, button](const QString& id) {
+                opened.append(QString::number(button) + id);
+                window = new QWidget;
+                return window.data();
+            });
+        QCOMPARE(form.BottomButton(TArchiveForm::ItemsButton)->isEnabled(), true);
+        QCOMPARE(form.BottomButton(TArchiveForm::FilesButton)->isEnabled(), true);
+        QCOMPARE(form.BottomButton(TArchiveForm::PicturesButton)->isEnabled(), currency);
+        QCOMPARE(form.BottomButton(TArchiveForm::LendingsButton)->isEnabled(), currency);
+
+        QVERIFY(form.Query()->Locate(QStringLiteral("ARCHIVE_RECORD_ID"), QStringLiteral("V2")));
+        form.BottomButton(TArchiveForm::ItemsButton)->click();
+        QCOMPARE(opened, QStringList{"0V2"});
+        QVERIFY(!form.BottomButton(TArchiveForm::ItemsButton)->isEnabled());  // while its window is open
+        delete window;
+        QVERIFY(form.BottomButton(TArchiveForm::ItemsButton)->isEnabled());
+
+        form.Tree()->setCurrentItem(Node(*form.Tree(), QStringLiteral("003")));
+        QVERIFY(form.Query()->IsEmpty());
+        TRecordingPresenter messages;
+        for (int button = 0; button < 4; ++button)
+            form.OpenBottom(static_cast<TArchiveForm::TBottomButton>(button));
+        QCOMPARE(messages.Texts(), (QStringList{QStringLiteral("没有档案记录不能有档案的") + QDGlobal::DetailTitle,
+                                                QStringLiteral("没有档案资料,不能有档案电子文档"),
+                                                QStringLiteral("没有档案资料,不能有档案图片资料"),
+                                                QStringLiteral("没有档案资料,不能有档案借阅记录")}));
+        QCOMPARE(opened.size(), 1);
+        QDGlobal::CurrentUserId.clear();
     }
 
 private:

@@ -94,12 +94,12 @@ private slots:
         QTest::addColumn<QString>("search");
         QTest::addColumn<QString>("sql");
         QTest::newRow("root") << "G001" << true << ""
-                              << "SELECT * FROM QD_ARCHIVE_MASTER_TABLE  ORDER BY ARCHIVE_ID";
+                              << VolumeListSelect + " ORDER BY ARCHIVE_ID";
         QTest::newRow("no selection")
             << "G001" << false << ""
-            << "SELECT * FROM QD_ARCHIVE_MASTER_TABLE  WHERE ARCHIVE_TYPE_ID = 'A' ORDER BY ARCHIVE_ID";
+            << VolumeListSelect + " WHERE ARCHIVE_TYPE_ID = 'A' ORDER BY ARCHIVE_ID";
         QTest::newRow("level 2") << "002001" << true << "(ARCHIVE_NAME Like '%合同%')"
-                                 << "SELECT * FROM QD_ARCHIVE_MASTER_TABLE  WHERE (ARCHIVE_NAME Like "
+                                 << VolumeListSelect + " WHERE (ARCHIVE_NAME Like "
                                     "'%合同%') AND (ARCHIVE_TYPE_ID >= "
                                     "'002001' AND ARCHIVE_TYPE_ID < '002002') ORDER BY ARCHIVE_ID";
     }
