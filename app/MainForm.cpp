@@ -219,7 +219,7 @@ void TMainForm::BuildMenus() {
     connect(register_, &QAction::triggered, this, [this, register_] {
         OpenFunction(
             QStringLiteral("ArchiveForm"), ProgramNames::GroupArchives, ProgramNames::Archives,
-            [] { return new TArchiveForm; }, register_->text());
+            [this] { return NewArchiveForm(); }, register_->text());
     });
     connect(company, &QAction::triggered, this, [this, company] {
         OpenFunction(
@@ -422,6 +422,14 @@ void TMainForm::showEvent(QShowEvent* event) {
     RunDateReminder();
 }
 
+TArchiveForm* TMainForm::NewArchiveForm() {
+    auto* form = new TArchiveForm;
+    // While the register is open its own entry and the numbering settings are off.
+    form->LockMenu = menuBar();
+    form->LockToolBar = m_toolBar;
+    return form;
+}
+
 bool TMainForm::RunDateReminder() {
     if (QDGlobal::ReminderField.isEmpty() ||
         !m_main->CanBrowse(ProgramNames::GroupArchives, ProgramNames::Archives, QDGlobal::CurrentUserId)) {
@@ -435,8 +443,8 @@ bool TMainForm::RunDateReminder() {
     }
     return OpenFunction(
         QStringLiteral("ArchiveForm"), ProgramNames::GroupArchives, ProgramNames::Archives,
-        [reminder] {
-            auto* form = new TArchiveForm;
+        [this, reminder] {
+            TArchiveForm* form = NewArchiveForm();
             form->SetPreset(reminder.Condition, reminder.Description);
             return form;
         },

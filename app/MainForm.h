@@ -7,6 +7,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QToolBar;
+class TArchiveForm;
 class TQDMain;
 
 // The program's one top-level window: menus, tool bar, the panel of function
@@ -51,6 +52,7 @@ protected:
 private:
     void BuildMenus();
     void BuildToolBar();
+    TArchiveForm* NewArchiveForm();
     void BuildIconPanel();
     void LayoutIconPanel();
     void ApplyBackground();

@@ -24,6 +24,8 @@ TEditArchivesForm::TEditArchivesForm(QWidget* parent)
     , m_copyButton(new QPushButton(QStringLiteral("档案资料复制"), this)) {
     setObjectName(QStringLiteral("EditArchivesForm"));
     setWindowTitle(QStringLiteral("档案资料录入编辑窗口"));
+    // Volumes are printed from the register's list, not from here.
+    Button(QStringLiteral("button_print"))->setVisible(false);
     m_title->setObjectName(QStringLiteral("TitleLabel"));
     m_title->setAlignment(Qt::AlignCenter);
     m_title->setFixedWidth(777);

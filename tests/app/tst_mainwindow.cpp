@@ -236,7 +236,14 @@ private slots:
         QVERIFY(reg);
         QCOMPARE(reg->Query()->RecordCount(), 1);
         QVERIFY(reg->ConditionLabel()->text().startsWith(QStringLiteral("查找条件：(档案日期 - ")));
+        // While the register is open its own entry and the numbering are locked.
+        const char* locked[] = {"ArchiveItem", "ArchiveButton", "AutoIdItem"};
+        for (const char* name : locked)
+            QVERIFY2(!form.Item(QLatin1String(name))->isEnabled(), name);
+        QVERIFY(form.Item(QStringLiteral("ArchiveTypeItem"))->isEnabled());
         QVERIFY(frame->close());
+        for (const char* name : locked)
+            QTRY_VERIFY2(form.Item(QLatin1String(name))->isEnabled(), name);
     }
 
     void aStaleRecordIsForgotten() {
