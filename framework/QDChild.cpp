@@ -279,8 +279,6 @@ QWidget* TQDChild::ShowChild(int mode) {
     QWidget* area = sub && sub->mdiArea() ? sub->mdiArea()->viewport() : nullptr;
     const QSize outer = area ? area->size() : QSize(1024, 768);
     frame->adjustSize();
-    const int top = std::min(90, static_cast<int>(std::lround((outer.height() - frame->height()) / 2.0 + 5)));
-    const int left = std::max(2, static_cast<int>(std::lround((outer.width() - frame->width()) / 2.0 - 1)));
     WatchSubWindow();
     emit Shown(m_form);
     if (!frame->isVisible()) {
@@ -289,6 +287,9 @@ QWidget* TQDChild::ShowChild(int mode) {
         }
         frame->show();
     }
+    // Placed by the size it has once shown: a window may size itself then.
+    const int top = std::min(90, static_cast<int>(std::lround((outer.height() - frame->height()) / 2.0 + 5)));
+    const int left = std::max(2, static_cast<int>(std::lround((outer.width() - frame->width()) / 2.0 - 1)));
     if (m_form->property("Tag").toInt() == 10) {
         frame->move(-4, -4);
     } else {

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
@@ -136,6 +138,12 @@ void TArchiveForm::showEvent(QShowEvent* event) {
         return;
     }
     m_opened = true;
+    // The register takes the main window's working area, less a margin.
+    if (QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        if (QMdiArea* area = frame->mdiArea()) {
+            frame->resize(area->viewport()->size() - QSize(10, 35));
+        }
+    }
     if (!m_hasPreset) {
         const bool noTypes = !HasTypes();
         if (noTypes || !m_find->Execute()) {
@@ -447,7 +455,8 @@ void TArchiveForm::OpenBottom(TBottomButton button) {
 }
 
 void TArchiveForm::UpdateButtons() {
-    const bool canAdd = ToolButton(QStringLiteral("button_add"))->isEnabled();
+    // As the list's data source switches "增加F5" (it may do so after us).
+    const bool canAdd = !Query()->IsEditing() && DS()->RightAdd;
     ToolButton(QStringLiteral("button_batch"))->setEnabled(canAdd);
     ToolButton(QStringLiteral("button_move"))->setEnabled(canAdd);
     if (Query()->IsEditing()) {

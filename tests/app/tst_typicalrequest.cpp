@@ -132,6 +132,7 @@ private slots:
         auto* reg = OpenChild<TArchiveForm>(main, "ArchiveItem");
         QVERIFY(reg);
         QVERIFY(!main.Item(QStringLiteral("ArchiveItem"))->isEnabled());
+        QCOMPARE(reg->parentWidget()->size(), main.ChildArea()->viewport()->size() - QSize(10, 35));
         QVERIFY(reg->Query()->IsEmpty());
         reg->Tree()->expandItem(reg->Tree()->Root());  // the branches load as they open
         reg->Tree()->setCurrentItem(reg->Tree()->FindKey(QStringLiteral("001")));
@@ -155,6 +156,9 @@ private slots:
         QCOMPARE(reg->Query()->Text(QStringLiteral("ARCHIVE_NAME")), QStringLiteral("二〇一五年工作总结"));
         QCOMPARE(reg->Query()->Text(QStringLiteral("ARCHIVE_TYPE_NAME")), QStringLiteral("文书档案"));
         QVERIFY(reg->Grid()->IsColumnShown(QStringLiteral("ARCHIVE_TYPE_NAME")));
+        // Back in the list, batch work and moving are on again with adding.
+        for (const char* button : {"button_add", "button_batch", "button_move"})
+            QVERIFY2(reg->ToolButton(QLatin1String(button))->isEnabled(), button);
         const QString id = reg->Query()->Text(QStringLiteral("ARCHIVE_RECORD_ID"));
         QCOMPARE(ValueText(QStringLiteral("SELECT ARCHIVE_ID || '|' || ARCHIVE_TYPE_ID || '|' || CREATE_NAME || '|' || "
                                           "CREATE_DATE FROM QD_ARCHIVE_MASTER_TABLE WHERE ARCHIVE_RECORD_ID = ?"),
