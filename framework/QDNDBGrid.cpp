@@ -36,7 +36,7 @@ protected:
             const QString text = m_grid->FooterText(field);
             if (text.isEmpty()) continue;
             const QRect cell(offset + header->sectionViewportPosition(column) + 2, 0, header->sectionSize(column) - 4, height());
-            const bool right = model->headerData(column, Qt::Horizontal, Qt::UserRole + 1).toBool();
+            const bool right = m_grid->IsFooterRight(field);
             painter.drawText(cell, Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft), text);
         }
     }
@@ -97,9 +97,12 @@ int TQDNDBGrid::FooterHeight() const { return m_footer->isHidden() ? 0 : m_foote
 
 QString TQDNDBGrid::FooterText(const QString& field) const { return m_footerTexts.value(field.toUpper()); }
 
+bool TQDNDBGrid::IsFooterRight(const QString& field) const { return m_footerRight.contains(field.toUpper()); }
+
 void TQDNDBGrid::RefreshFooters() {
     TQDQuery* query = m_source ? m_source->DataSet() : nullptr;
     m_footerTexts.clear();
+    m_footerRight.clear();
     QStringList sums;
     bool any = false;
     for (const TFieldsData& descriptor : m_descriptors) {
@@ -111,7 +114,7 @@ void TQDNDBGrid::RefreshFooters() {
     }
     if (!any || !query || !query->Active()) {
         m_footer->hide();
-        setViewportMargins(0, 0, 0, 0);
+        updateGeometries();
         return;
     }
     const TQDQuery::TAggregate totals = query->Aggregate(sums);
@@ -130,18 +133,31 @@ void TQDNDBGrid::RefreshFooters() {
             text = descriptor.FooterKind;
         }
         if (!text.isEmpty()) m_footerTexts.insert(descriptor.FieldName.toUpper(), text);
+        // Sums and counts stand right, as do fixed texts under number columns.
+        if (descriptor.FooterKind.startsWith(QLatin1Char('@')) || descriptor.Kind == QLatin1String("N"))
+            m_footerRight.insert(descriptor.FieldName.toUpper());
     }
     const int height = fontMetrics().height() + 8;
     m_footer->setFixedHeight(height);
-    setViewportMargins(0, 0, 0, height);
     m_footer->show();
-    PlaceFooter();
+    updateGeometries();
     m_footer->update();
 }
 
 void TQDNDBGrid::PlaceFooter() {
     const QRect area = viewport()->geometry();
     m_footer->setGeometry(0, area.bottom() + 1, width(), m_footer->height());
+}
+
+void TQDNDBGrid::updateGeometries() {
+    // The table sets the margins for its headers; the footer row takes the
+    // bottom one, between the rows and the horizontal scroll bar.
+    QTableView::updateGeometries();
+    const QMargins margins = viewportMargins();
+    if (margins.bottom() != FooterHeight()) {
+        setViewportMargins(margins.left(), margins.top(), margins.right(), FooterHeight());
+    }
+    PlaceFooter();
 }
 
 void TQDNDBGrid::resizeEvent(QResizeEvent* event) {

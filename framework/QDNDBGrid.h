@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QTableView>
 #include <functional>
 
@@ -29,6 +30,7 @@ public:
     // Footer texts: sums, counts and fixed texts of the descriptors.
     void RefreshFooters();
     QString FooterText(const QString& field) const;
+    bool IsFooterRight(const QString& field) const;
     int FooterHeight() const;
 
     void SetDataSource(TQDDataSource* source);
@@ -44,6 +46,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void updateGeometries() override;
 
 private:
     void Rebind();
@@ -59,6 +62,7 @@ private:
     bool m_tracking = false;
     QWidget* m_footer;
     QHash<QString, QString> m_footerTexts;
+    QSet<QString> m_footerRight;
     TFocusColors* m_colors;
 };
 

@@ -1,4 +1,5 @@
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "data/QDGlobal.h"
@@ -71,8 +72,27 @@ private slots:
         QCOMPARE(window.grid->FooterText(QStringLiteral("NUMBER_FIELD1")), QStringLiteral("6.5"));
         QCOMPARE(window.grid->FooterText(QStringLiteral("ARCHIVE_NAME")), QStringLiteral("2"));
         QCOMPARE(window.grid->FooterText(QStringLiteral("ARCHIVE_ID")), QStringLiteral("合计"));
+        QVERIFY(window.grid->IsFooterRight(QStringLiteral("NUMBER_FIELD1")));
+        QVERIFY(window.grid->IsFooterRight(QStringLiteral("ARCHIVE_NAME")));  // a count under a text column
+        QVERIFY(!window.grid->IsFooterRight(QStringLiteral("ARCHIVE_ID")));
         QVERIFY(window.grid->FooterHeight() > 0);
         QCOMPARE(window.Width("ARCHIVE_NAME"), TGridLayout::Pixels(60));
+        // The footer row stands inside the grid, under the rows and above the
+        // scroll bar, and the column titles keep their place over the rows.
+        window.form.resize(820, 320);
+        window.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window.form));
+        const QRect rows = window.grid->viewport()->geometry();
+        const auto children = window.grid->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        const QWidget* footer = nullptr;
+        for (const QWidget* child : children)
+            if (child->isVisible() && child->geometry().top() == rows.bottom() + 1 && child->height() == window.grid->FooterHeight())
+                footer = child;
+        QVERIFY(footer);
+        QVERIFY(window.grid->rect().contains(footer->geometry()));
+        const QWidget* bar = window.grid->horizontalScrollBar()->parentWidget();
+        QVERIFY(!bar->isVisible() || bar->geometry().top() >= footer->geometry().bottom());
+        QCOMPARE(rows.top(), window.grid->horizontalHeader()->geometry().bottom() + 1);
     }
 
     void aLongListIsReadAsItScrolls() {
