@@ -75,6 +75,7 @@ TArchiveForm::TArchiveForm(QWidget* parent)
     m_autoNumbering = IsParameterOn(QStringLiteral("档案编号"));
     TVolumeRegisterRules::Configure(*Query(), m_autoNumbering, QDGlobal::CategoryNumbering);
     m_find->SetDescriptors(Query()->FieldsData);
+    m_find->Form()->SetAllDataVisible(true);
     m_find->Form()->PopupWindow = [this](QString& shown, QString& value, const QString& field) {
         LookupSearchValue(shown, value, field);
     };

@@ -127,7 +127,11 @@ private slots:
         QTRY_VERIFY(main.ChildArea()->subWindowList().isEmpty());
 
         // The register: the opening search shows everything, the first order is taken.
-        TModalSeam::QueueHandler([](QDialog& dialog) { static_cast<TQDFindForm&>(dialog).AllButton()->click(); });
+        TModalSeam::QueueHandler([](QDialog& dialog) {
+            auto& find = static_cast<TQDFindForm&>(dialog);
+            QVERIFY(find.AllButton()->isVisible());
+            find.AllButton()->click();
+        });
         TModalSeam::QueueHandler([](QDialog& dialog) { dialog.accept(); });
         auto* reg = OpenChild<TArchiveForm>(main, "ArchiveItem");
         QVERIFY(reg);
