@@ -196,9 +196,17 @@ void TArchiveForm::BuildList(bool force) {
     }
     ChooseOrder();
     const bool selected = m_tree->currentItem() != nullptr;
+    const QString previous = list->Sql();
+    const bool wasOpen = list->Active();
     list->Close();
     list->SetSql(VolumeListStatement(m_typeId, selected, m_search, m_order));
-    list->Open();
+    if (!list->Open()) {
+        // The query has said why; the list stays as it was.
+        list->SetSql(previous);
+        if (wasOpen)
+            list->Open();
+        return;
+    }
     m_lastListed = m_typeId;
     m_listed = true;
     m_condition->setText(m_caption);

@@ -195,6 +195,23 @@ private slots:
         QCOMPARE(form.Query()->RecordCount(), 1);
     }
 
+    void aFailingListKeepsTheListAsItWas() {
+        AddTypesAndVolumes();
+        ChooseAll();
+        AcceptSort();
+        TArchiveForm form;
+        form.show();
+        QCOMPARE(form.Query()->RecordCount(), 2);
+        const QString caption = form.ConditionLabel()->text();
+        TRecordingPresenter messages;
+        form.SetPreset(QStringLiteral("NO_SUCH_COLUMN = 1"), QStringLiteral("查找条件：坏"));
+        form.BuildList(true);
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("数据库操作过程发生错误")});
+        QVERIFY(form.Query()->Active());
+        QCOMPARE(form.Query()->RecordCount(), 2);
+        QCOMPARE(form.ConditionLabel()->text(), caption);
+    }
+
     void aBatchMoveEmptiesTheBranch() {
         AddTypesAndVolumes();
         ChooseAll();
