@@ -50,7 +50,7 @@ TArchiveTypeForm::TArchiveTypeForm(QWidget* parent) : TQDDForm(parent), m_tree(n
     resize(760, 480);
     ToolButton(QStringLiteral("button_find"))->setVisible(false);
     // The printed type list comes with the reports.
-    ToolButton(QStringLiteral("button_print"))->setVisible(false);
+    KeepPrintOff();
 
     TQDQuery* query = Query();
     query->SetTableName(QStringLiteral("QD_ARCHIVE_TYPE_TABLE"), false);

@@ -50,9 +50,18 @@ void TQDDForm::showEvent(QShowEvent* event) {
             ToolButton(QLatin1String(name))->setEnabled(true);
         }
     }
+    if (m_printOff) {
+        ToolButton(QStringLiteral("button_print"))->setEnabled(false);
+    }
     PrepareQuery(*m_query);
     PrepareDataSource(*m_ds);
     m_ds->ApplyEditState();
+}
+
+void TQDDForm::KeepPrintOff() {
+    m_printOff = true;
+    m_ds->SetButton(TQDDataSource::TButton::Print, nullptr);
+    ToolButton(QStringLiteral("button_print"))->setEnabled(false);
 }
 
 void TQDDForm::Add() {

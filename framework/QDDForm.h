@@ -38,9 +38,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // For a window whose printing is not there yet: the print button stays
+    // off whatever the rights and the list's state.
+    void KeepPrintOff();
 
 private:
     TQDQuery* m_query;
     TQDDataSource* m_ds;
     bool m_prepared = false;
+    bool m_printOff = false;
 };

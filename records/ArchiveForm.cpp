@@ -59,10 +59,8 @@ TArchiveForm::TArchiveForm(QWidget* parent)
     // Entry happens in the volume editor.
     for (const char* name : {"button_save", "button_cancel", "button_check"})
         ToolButton(QLatin1String(name))->setVisible(false);
-    // Printing comes with the reports; until then the list's state does not
-    // switch the button on.
-    ToolButton(QStringLiteral("button_print"))->setEnabled(false);
-    DS()->SetButton(TQDDataSource::TButton::Print, nullptr);
+    // Printing comes with the reports.
+    KeepPrintOff();
     QAction* batch = AddButton("button_batch", QStringLiteral("批处理F8"), Qt::Key_F8, true, true);
     QAction* move = AddButton("button_move", QStringLiteral("移动F9"), Qt::Key_F9, true, true);
     QAction* settings = AddButton("button_settings", QStringLiteral("设 置"), Qt::Key_unknown,
@@ -134,7 +132,6 @@ void TArchiveForm::SetPreset(const QString& condition, const QString& caption) {
 
 void TArchiveForm::showEvent(QShowEvent* event) {
     TQDDForm::showEvent(event);
-    ToolButton(QStringLiteral("button_print"))->setEnabled(false);
     if (m_opened) {
         return;
     }

@@ -123,6 +123,7 @@ private slots:
         QCOMPARE(types->Query()->State(), TDataSetState::Browse);
         QCOMPARE(ValueText(QStringLiteral("SELECT ARCHIVE_TYPE_ID || '|' || ARCHIVE_TYPE_NAME FROM QD_ARCHIVE_TYPE_TABLE")),
                  QStringLiteral("001|文书档案"));
+        QVERIFY(!types->ToolButton(QStringLiteral("button_print"))->isEnabled());
         types->ToolButton(QStringLiteral("button_close"))->trigger();
         QTRY_VERIFY(main.ChildArea()->subWindowList().isEmpty());
 
@@ -163,6 +164,8 @@ private slots:
         // Back in the list, batch work and moving are on again with adding.
         for (const char* button : {"button_add", "button_batch", "button_move"})
             QVERIFY2(reg->ToolButton(QLatin1String(button))->isEnabled(), button);
+        // Printing is not there yet, whatever the rights.
+        QVERIFY(!reg->ToolButton(QStringLiteral("button_print"))->isEnabled());
         const QString id = reg->Query()->Text(QStringLiteral("ARCHIVE_RECORD_ID"));
         QCOMPARE(ValueText(QStringLiteral("SELECT ARCHIVE_ID || '|' || ARCHIVE_TYPE_ID || '|' || CREATE_NAME || '|' || "
                                           "CREATE_DATE FROM QD_ARCHIVE_MASTER_TABLE WHERE ARCHIVE_RECORD_ID = ?"),
