@@ -281,20 +281,21 @@ void TArchiveForm::Find() {
     BuildList(true);
 }
 
+int TArchiveForm::ChooseOperation(const QStringList& operations) {
+    TSelectOptionForm choice(QStringLiteral("操作选择"), operations, this);
+    choice.SetSelected(1);
+    return TModalSeam::Exec(choice) == QDialog::Accepted ? choice.Selected() : 0;
+}
+
 void TArchiveForm::Batch() {
     if (!Query()->Active() || Query()->IsEmpty()) {
         Information(kNoVolume, this);
         return;
     }
-    TSelectOptionForm choice(QStringLiteral("操作选择"),
-                             {QStringLiteral("批量移动"), QStringLiteral("批量删除")}, this);
-    choice.SetSelected(1);
-    if (TModalSeam::Exec(choice) != QDialog::Accepted) {
-        return;
-    }
-    if (choice.Selected() == 1) {
+    const int chosen = ChooseOperation({QStringLiteral("批量移动"), QStringLiteral("批量删除")});
+    if (chosen == 1) {
         BatchMove();
-    } else if (choice.Selected() == 2) {
+    } else if (chosen == 2) {
         BatchDelete();
     }
 }
@@ -380,17 +381,12 @@ void TArchiveForm::Move() {
 }
 
 void TArchiveForm::Settings() {
-    TSelectOptionForm choice(QStringLiteral("操作选择"),
-                             {QStringLiteral("设置档案字段"), QStringLiteral("设置档案提醒字段")}, this);
-    choice.SetSelected(1);
-    if (TModalSeam::Exec(choice) != QDialog::Accepted) {
-        return;
-    }
-    if (choice.Selected() == 2) {
+    const int chosen = ChooseOperation({QStringLiteral("设置档案字段"), QStringLiteral("设置档案提醒字段")});
+    if (chosen == 2) {
         TSetArchivesDatePromptForm::Run(this);
         return;
     }
-    if (choice.Selected() != 1) {
+    if (chosen != 1) {
         return;
     }
     if (!QDGlobal::CurrentUserIsAdministrator) {

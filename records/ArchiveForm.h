@@ -61,6 +61,8 @@ private:
     void UpdateButtons();
     // Keys of every listed volume, first row first.
     QStringList ListedIds();
+    // "操作选择" with the first preselected: 1-based, 0 when cancelled.
+    int ChooseOperation(const QStringList& operations);
     bool BatchMove();
     bool BatchDelete();
     // The definitions changed: checks, columns, everyone's grid layout, list.
