@@ -1341,6 +1341,8 @@ bool TQDQuery::DeleteDetailRows(const QString& keyValue) {
     return true;
 }
 
+QString TQDQuery::DeleteQuestion() { return QStringLiteral("请确认是否删除"); }
+
 bool TQDQuery::Delete() {
     if (!Active() || IsEmpty() || m_current < 0) {
         return false;
@@ -1354,7 +1356,7 @@ bool TQDQuery::Delete() {
     }
     if (NoDeleteConfirm) {
         NoDeleteConfirm = false;
-    } else if (!Question(QStringLiteral("请确认是否删除"))) {
+    } else if (!Question(DeleteQuestion())) {
         return false;
     }
     const TRow* current = RowAt(m_current);

@@ -158,6 +158,8 @@ public:
     bool Save();
     void Cancel();
     bool Delete();
+    // What Delete asks before it deletes a row.
+    static QString DeleteQuestion();
     bool Regenerate(const QString& field);
     bool ApplyInsertRules();
 

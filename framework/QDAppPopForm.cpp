@@ -81,9 +81,7 @@ void TQDAppPopForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     AssignLabelBuddies(this);
     ApplyInputMethod(this, QDGlobal::CurrentImeName);
-    if (!ComposeName.isEmpty() && !ProgramName.isEmpty()) {
-        Rights = TQDChild::CheckRights(ComposeName, ProgramName, QDGlobal::CurrentUserId);
-    }
+    ResolveRights(this);
     for (const char* name : {"button_add", "button_edit", "button_delete"}) {
         Button(QLatin1String(name))->setEnabled(Rights[AddRight]);
     }

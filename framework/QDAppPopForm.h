@@ -5,7 +5,7 @@
 
 #include "data/QDQuery.h"
 #include "data/QueryView.h"
-#include "data/Rights.h"
+#include "framework/RightsBlock.h"
 
 class QPushButton;
 class QVBoxLayout;
@@ -16,14 +16,10 @@ class TQDNDBGrid;
 // The modal pick-and-maintain list: its own dataset and grid, the record
 // buttons and 确定 / 关闭. Hidden, not freed, on close, so the opener can read
 // the chosen row.
-class TQDAppPopForm : public QDialog, public TQDQueryView {
+class TQDAppPopForm : public QDialog, public TQDQueryView, public TQDRightsBlock {
     Q_OBJECT
 public:
     explicit TQDAppPopForm(QWidget* parent = nullptr);
-
-    QString ComposeName;
-    QString ProgramName;
-    TRights Rights{};
 
     TQDQuery* Query() const { return m_query; }
     TQDDataSource* DS() const { return m_ds; }

@@ -75,13 +75,7 @@ void TQDBaseForm::showEvent(QShowEvent* event) {
     }
 }
 
-bool TQDBaseForm::LookUpRights() {
-    if (ComposeName.isEmpty() || ProgramName.isEmpty()) {
-        return false;
-    }
-    Rights = TQDChild::CheckRights(ComposeName, ProgramName, QDGlobal::CurrentUserId);
-    return true;
-}
+bool TQDBaseForm::LookUpRights() { return ResolveRights(this); }
 
 void TQDBaseForm::PrepareQuery(TQDQuery& query) {
     const QString today = QDGlobal::StartDateText;

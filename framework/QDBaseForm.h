@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "data/Rights.h"
+#include "framework/RightsBlock.h"
 
 class QMenuBar;
 class QToolBar;
@@ -13,22 +13,19 @@ class TQDQuery;
 
 // Every function window derives from this: the child-window component, the
 // rights block, and the main-window command lock for the windows that hold it.
-class TQDBaseForm : public QWidget {
+class TQDBaseForm : public QWidget, public TQDRightsBlock {
     Q_OBJECT
 public:
     explicit TQDBaseForm(QWidget* parent = nullptr);
     ~TQDBaseForm() override;
 
-    QString ComposeName;
-    QString ProgramName;
-    TRights Rights{};
     // Set by the main window for the windows that lock its commands.
     QPointer<QMenuBar> LockMenu;
     QPointer<QToolBar> LockToolBar;
 
     TQDChild* QDChild() const { return m_child; }
     // A form that opens another hands it all seven flags.
-    void CopyRightsTo(TQDBaseForm& other) const { other.Rights = Rights; }
+    void CopyRightsTo(TQDRightsBlock& other) const { other.HandRights(Rights); }
 
     // The sign-on values a query uses for audit columns and numbering.
     static void PrepareQuery(TQDQuery& query);

@@ -69,9 +69,7 @@ TQDBasePopEditShowForm::TQDBasePopEditShowForm(QWidget* parent)
 void TQDBasePopEditShowForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     AssignLabelBuddies(this);
-    if (!ComposeName.isEmpty() && !ProgramName.isEmpty()) {
-        Rights = TQDChild::CheckRights(ComposeName, ProgramName, QDGlobal::CurrentUserId);
-    }
+    ResolveRights(this);
     for (const char* name : {"button_add", "button_edit", "button_delete"}) {
         Button(QLatin1String(name))->setEnabled(Rights[AddRight]);
     }

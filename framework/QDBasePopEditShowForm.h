@@ -6,7 +6,7 @@
 
 #include "data/QDQuery.h"
 #include "data/QueryView.h"
-#include "data/Rights.h"
+#include "framework/RightsBlock.h"
 
 class QPushButton;
 class TQDChild;
@@ -14,14 +14,10 @@ class TQDDataSource;
 
 // The modal record editor: it edits a dataset its caller hands in, with the
 // record buttons, navigation and 确定 / 关闭. Hidden, not freed, on close.
-class TQDBasePopEditShowForm : public QDialog, public TQDQueryView {
+class TQDBasePopEditShowForm : public QDialog, public TQDQueryView, public TQDRightsBlock {
     Q_OBJECT
 public:
     explicit TQDBasePopEditShowForm(QWidget* parent = nullptr);
-
-    QString ComposeName;
-    QString ProgramName;
-    TRights Rights{};
 
     // The caller's dataset; bound when the editor shows.
     void SetDataSet(TQDQuery* dataSet) { m_dataSet = dataSet; }

@@ -249,24 +249,7 @@ void TArchiveForm::EditRow() {
 }
 
 void TArchiveForm::DeleteRow() {
-    TQDQuery* list = Query();
-    if (!list->Active() || list->IsEmpty()) {
-        return;
-    }
-    TVolumeCascade cascade(list->Text(QStringLiteral("ARCHIVE_RECORD_ID")), QDGlobal::DetailTitle,
-                           QDGlobal::ProgramFolder);
-    if (!cascade.Run()) {
-        Information(cascade.Message(), this);
-        return;
-    }
-    const int before = list->RecordCount();
-    TQDDForm::DeleteRow();
-    // Refused or failed: the volume's attachments, items and lendings stay.
-    if (list->RecordCount() < before) {
-        cascade.Commit();
-    } else {
-        cascade.Rollback();
-    }
+    DeleteListedVolume(*Query(), this);
     RefreshFooters();
 }
 

@@ -13,6 +13,7 @@
 #include "framework/ModalSeam.h"
 #include "framework/QDDataSource.h"
 #include "records/RecordCard.h"
+#include "records/VolumeCascade.h"
 
 using TKind = TRecordCardLayout::TKind;
 
@@ -135,7 +136,8 @@ void TEditArchivesForm::UpdateTitle() {
 void TEditArchivesForm::UpdateButtons() {
     const bool editing = DataSet() && DataSet()->IsEditing();
     m_typeButton->setEnabled(editing);
-    m_copyButton->setEnabled(Button(QStringLiteral("button_add"))->isEnabled());
+    // Copying adds a volume: the add right, and only while browsing.
+    m_copyButton->setEnabled(!editing && Rights[AddRight]);
 }
 
 // The type's name is shown by the list when it carries it; it is not stored
@@ -198,6 +200,11 @@ void TEditArchivesForm::EditRow() {
     }
     if (QWidget* id = m_card->Editor(QStringLiteral("ARCHIVE_ID"), TKind::Plain))
         id->setFocus();
+}
+
+void TEditArchivesForm::DeleteRow() {
+    if (TQDQuery* list = DataSet())
+        DeleteListedVolume(*list, this);
 }
 
 void TEditArchivesForm::SaveRow() {

@@ -35,6 +35,7 @@ public:
 
     void Add() override;
     void EditRow() override;
+    void DeleteRow() override;
     void SaveRow() override;
     void ChooseType();
     void Copy();

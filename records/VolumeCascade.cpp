@@ -5,7 +5,14 @@
 
 #include "data/DatabaseError.h"
 #include "data/Dialect.h"
+#include "data/MessageBoxes.h"
+#include "data/QDGlobal.h"
+#include "data/QDQuery.h"
 #include "data/SqlHelpers.h"
+
+namespace {
+const QString kVolumeDeleteFailed = QStringLiteral("该档案记录删除过程发生错误");
+}
 
 TVolumeCascade::TVolumeCascade(const QString& archiveRecordId, const QString& detailTitle, const QString& programFolder)
     : m_id(archiveRecordId), m_detailTitle(detailTitle), m_programFolder(programFolder) {}
@@ -65,14 +72,14 @@ bool TVolumeCascade::Run() {
 
 bool TVolumeCascade::DeleteVolume() {
     if (!Execute(QStringLiteral("DELETE FROM QD_ARCHIVE_MASTER_TABLE WHERE ARCHIVE_RECORD_ID = ?"), {m_id})) {
-        return Fail(QStringLiteral("该档案记录删除过程发生错误"));
+        return Fail(kVolumeDeleteFailed);
     }
     return true;
 }
 
 bool TVolumeCascade::Commit() {
     if (!m_savepoint || !m_savepoint->Release()) {
-        return false;
+        return Fail(kVolumeDeleteFailed);
     }
     m_savepoint.reset();
     for (const QString& file : m_files) {
@@ -87,6 +94,32 @@ void TVolumeCascade::Rollback() {
         m_savepoint.reset();
     }
     m_files.clear();
+}
+
+bool DeleteListedVolume(TQDQuery& list, QObject* owner) {
+    if (!list.Active() || list.IsEmpty() || list.IsEditing()) {
+        return false;
+    }
+    // Asked before anything is touched, so "no" leaves every row and file alone.
+    if (!Question(TQDQuery::DeleteQuestion(), owner)) {
+        return false;
+    }
+    TVolumeCascade cascade(list.Text(QStringLiteral("ARCHIVE_RECORD_ID")), QDGlobal::DetailTitle, QDGlobal::ProgramFolder);
+    if (!cascade.Run()) {
+        Information(cascade.Message(), owner);
+        return false;
+    }
+    list.NoDeleteConfirm = true;
+    if (!list.Delete()) {
+        // The list has said why; the volume's attachments, items and lendings stay.
+        cascade.Rollback();
+        return false;
+    }
+    if (!cascade.Commit()) {
+        Information(cascade.Message(), owner);
+        return false;
+    }
+    return true;
 }
 
 const QString VolumeListSelect = QStringLiteral(

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <memory>
 
+class QObject;
+class TQDQuery;
 class TSavepoint;
 
 // What goes with a volume when it is deleted: its file and picture rows and
@@ -40,6 +42,13 @@ private:
     QStringList m_files;
     std::unique_ptr<TSavepoint> m_savepoint;
 };
+
+// Deletes the list's current volume with everything it carries, after asking
+// the user; the register, its editor and every other place that deletes one
+// volume go through here, so the cascade never depends on where the user
+// pressed 删除. True when the volume is gone; a refusal or a failure has been
+// shown, and then nothing is deleted.
+bool DeleteListedVolume(TQDQuery& list, QObject* owner);
 
 // Every column of the volumes and, looked up from the type table, the
 // current name of each volume's type as ARCHIVE_TYPE_NAME.

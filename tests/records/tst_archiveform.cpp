@@ -98,6 +98,7 @@ private slots:
         m_db.reset();
         TClock::Reset();
         QDGlobal::CurrentUserIsAdministrator = false;
+        QDGlobal::CurrentUserId.clear();
         QCOMPARE(TModalSeam::PendingHandlers(), 0);
         TModalSeam::Clear();
     }
@@ -193,6 +194,84 @@ private slots:
                              {id}),
                  0.0);
         QCOMPARE(form.Query()->RecordCount(), 1);
+    }
+
+    // However the editor is opened, its record buttons and the copy follow
+    // the register's add right, also after a save.
+    void theEditorHasTheRegistersRights_data() {
+        QTest::addColumn<QString>("opening");
+        QTest::addColumn<bool>("addRight");
+        for (const bool right : {true, false}) {
+            const char* suffix = right ? " with the add right" : " without it";
+            QTest::newRow(qPrintable(QStringLiteral("F5 then save") + QLatin1String(suffix))) << "add" << right;
+            QTest::newRow(qPrintable(QStringLiteral("F6") + QLatin1String(suffix))) << "edit" << right;
+            QTest::newRow(qPrintable(QStringLiteral("double-click") + QLatin1String(suffix))) << "double-click" << right;
+        }
+    }
+    void theEditorHasTheRegistersRights() {
+        QFETCH(QString, opening);
+        QFETCH(bool, addRight);
+        AddTypesAndVolumes();
+        QDGlobal::CurrentUserId = QStringLiteral("U1");
+        const QString yes = QStringLiteral("是"), no = QStringLiteral("否");
+        for (const int right : {int(AddRight), int(BrowseRight), int(PrintRight)})
+            QVERIFY(TRightsStore::WriteRight(QStringLiteral("U1"), 1, 2, right, right == AddRight && !addRight ? no : yes));
+        ChooseAll();
+        AcceptSort();
+        TArchiveForm form;
+        form.show();
+        form.Tree()->setCurrentItem(Node(*form.Tree(), QStringLiteral("001001")));
+        QCOMPARE(form.Rights[AddRight], addRight);
+        bool seen = false;
+        TModalSeam::QueueHandler([&](QDialog& dialog) {
+            auto* editor = qobject_cast<TEditArchivesForm*>(&dialog);
+            QVERIFY(editor);
+            const auto check = [&](const char* when) {
+                for (const char* name : {"button_add", "button_edit", "button_delete"})
+                    QVERIFY2(editor->Button(QLatin1String(name))->isEnabled() == addRight,
+                             qPrintable(QLatin1String(name) + QLatin1Char(' ') + QLatin1String(when)));
+                QVERIFY2(editor->CopyButton()->isEnabled() == addRight, when);
+                QVERIFY(editor->Button(QStringLiteral("button_First"))->isEnabled());
+            };
+            if (editor->DataSet()->IsEditing()) {
+                editor->DataSet()->SetValue(QStringLiteral("ARCHIVE_ID"), QStringLiteral("N-9"));
+                editor->DataSet()->SetValue(QStringLiteral("ARCHIVE_NAME"), QStringLiteral("新卷"));
+                QTest::keyClick(editor, Qt::Key_F8);
+                QCOMPARE(editor->DataSet()->State(), TDataSetState::Browse);
+            }
+            check("after opening");
+            if (addRight) {
+                QTest::keyClick(editor, Qt::Key_F6);
+                QCOMPARE(editor->DataSet()->State(), TDataSetState::Edit);
+                QTest::keyClick(editor, Qt::Key_F9);
+                check("after cancelling");
+            }
+            seen = true;
+            dialog.reject();
+        });
+        if (opening == QLatin1String("add")) {
+            if (!addRight) {
+                TModalSeam::Clear();
+                QVERIFY(!form.ToolButton(QStringLiteral("button_add"))->isEnabled());
+                return;
+            }
+            form.Add();
+        } else if (opening == QLatin1String("edit")) {
+            if (!addRight) {
+                TModalSeam::Clear();
+                QVERIFY(!form.ToolButton(QStringLiteral("button_edit"))->isEnabled());
+                return;
+            }
+            form.EditRow();
+        } else {
+            const QModelIndex cell = form.Grid()->model()->index(0, form.Query()->FieldIndex(QStringLiteral("ARCHIVE_NAME")));
+            form.Grid()->scrollTo(cell);
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            const QPoint at = form.Grid()->visualRect(cell).center();
+            QTest::mouseClick(form.Grid()->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(form.Grid()->viewport(), Qt::LeftButton, {}, at);
+        }
+        QVERIFY(seen);
     }
 
     void aFailingListKeepsTheListAsItWas() {

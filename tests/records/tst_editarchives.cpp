@@ -10,6 +10,7 @@
 #include "data/SqlHelpers.h"
 #include "framework/ModalSeam.h"
 #include "records/EditArchivesForm.h"
+#include "records/VolumeCascade.h"
 #include "records/VolumeRegisterRules.h"
 #include "tests/support/TestDatabase.h"
 
@@ -164,6 +165,52 @@ private slots:
         QCOMPARE(ValueNumber(
                      QStringLiteral("SELECT COUNT(DISTINCT ARCHIVE_RECORD_ID) FROM QD_ARCHIVE_MASTER_TABLE")),
                  3.0);
+    }
+
+    // 删除 in the editor takes the volume's items, lendings, attachment rows
+    // and stored copies with it, as the register's does.
+    void deletingInTheEditorTakesWhatTheVolumeCarries() {
+        QDGlobal::ProgramFolder = m_db->Root() + QStringLiteral("/QDArchives");
+        Execute(QStringLiteral("INSERT INTO QD_ARCHIVE_DETAIL_TABLE (DETAIL_RECORD_ID, ARCHIVE_RECORD_ID, DETAIL_ARCHIVE_NAME) "
+                               "VALUES ('C1', 'V1', '第一件')"));
+        Execute(QStringLiteral("INSERT INTO QD_ARCHIVE_LEND_TABLE (LEND_ID, ARCHIVE_RECORD_ID, LEND_NAME, LEND_DATE) "
+                               "VALUES ('L1', 'V1', '王五', '2015-03-01')"));
+        Execute(QStringLiteral("INSERT INTO QD_MARCHIVE_MASTER_FILE_TABLE (FILE_RECORD_ID, ARCHIVE_RECORD_ID, "
+                               "FILE_TITLE_NAME) VALUES ('A150325090000', 'V1', '合同.pdf')"));
+        Execute(QStringLiteral("INSERT INTO QD_DARCHIVE_MASTER_PICTURE_TABLE (PICTURE_RECORD_ID, DETAIL_RECORD_ID, "
+                               "PICTURE_TITLE_NAME) VALUES ('D150325090000', 'C1', '扫描.jpg')"));
+        QStringList stored;
+        for (const char* id : {"A150325090000", "D150325090000"}) {
+            stored.append(TVolumeCascade::StoredFile(QDGlobal::ProgramFolder, QLatin1String(id)));
+            QDir().mkpath(QFileInfo(stored.last()).path());
+            QFile file(stored.last());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        TQDQuery list;
+        TVolumeRegisterRules::Configure(list, false, 0);
+        list.SetSql(QStringLiteral("SELECT * FROM QD_ARCHIVE_MASTER_TABLE ORDER BY ARCHIVE_ID"));
+        QVERIFY(list.Open());
+        TEditArchivesForm form;
+        form.Rights[AddRight] = true;
+        form.Prepare(&list, QStringLiteral("001001"), QStringLiteral("合同"), false, TEditArchivesForm::TStart::None, nullptr);
+        form.show();
+        const auto remaining = [] {
+            return ValueNumber(QStringLiteral(
+                "SELECT (SELECT COUNT(*) FROM QD_ARCHIVE_MASTER_TABLE) + (SELECT COUNT(*) FROM QD_ARCHIVE_DETAIL_TABLE) + "
+                "(SELECT COUNT(*) FROM QD_ARCHIVE_LEND_TABLE) + (SELECT COUNT(*) FROM QD_MARCHIVE_MASTER_FILE_TABLE) + "
+                "(SELECT COUNT(*) FROM QD_DARCHIVE_MASTER_PICTURE_TABLE)"));
+        };
+        TRecordingPresenter messages;
+        messages.QueueAnswer(false);
+        QTest::keyClick(&form, Qt::Key_F7);
+        QCOMPARE(remaining(), 5.0);
+        QVERIFY(QFile::exists(stored.first()) && QFile::exists(stored.last()));
+        messages.QueueAnswer(true);
+        QTest::keyClick(&form, Qt::Key_F7);
+        QCOMPARE(messages.Texts(), (QStringList{QStringLiteral("请确认是否删除 ?"), QStringLiteral("请确认是否删除 ?")}));
+        QCOMPARE(remaining(), 0.0);
+        QVERIFY(!QFile::exists(stored.first()) && !QFile::exists(stored.last()));
+        QVERIFY(list.IsEmpty());
     }
 
     void theRulesFollowTheDefinitions() {
