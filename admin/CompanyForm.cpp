@@ -7,6 +7,7 @@
 
 #include "data/MessageBoxes.h"
 #include "data/QDGlobal.h"
+#include "data/SqlHelpers.h"
 #include "framework/FindFormDialog.h"
 #include "framework/QDDBEdit.h"
 #include "framework/QueryHelpers.h"
@@ -107,11 +108,6 @@ void TCompanyForm::showEvent(QShowEvent* event) {
     TQDDForm::showEvent(event);
     if (!m_opened) {
         m_opened = true;
-        // The audit values are those of the signed-on user at opening.
-        Query()->InsertData[1].Value = QDGlobal::CurrentUserName;
-        Query()->InsertData[2].Value = QDGlobal::StartDateText;
-        Query()->EditData[0].Value = QDGlobal::CurrentUserName;
-        Query()->EditData[1].Value = QDGlobal::StartDateText;
         Query()->Open();
         m_grid->ApplyDescriptors(Query()->FieldsData);
         DS()->StateChanged();
@@ -119,7 +115,8 @@ void TCompanyForm::showEvent(QShowEvent* event) {
 }
 
 void TCompanyForm::Add() {
-    if (Query()->Active() && Query()->RecordCount() > 0) {
+    // One organisation, whatever the list shows: a search may have emptied it.
+    if (!ValueText(QStringLiteral("SELECT 1 FROM SYS_COMPANY_TABLE LIMIT 1")).isEmpty()) {
         Information(QStringLiteral("单位名称只能有一个"), this);
         return;
     }

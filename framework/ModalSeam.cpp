@@ -1,7 +1,9 @@
 #include "framework/ModalSeam.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <deque>
 
 namespace {
@@ -11,7 +13,28 @@ std::deque<TModalSeam::Handler>& Handlers() {
 }
 }  // namespace
 
+TKeyboardKeeper::TKeyboardKeeper() : m_window(QApplication::activeWindow()), m_focus(QApplication::focusWidget()) {}
+
+TKeyboardKeeper::~TKeyboardKeeper() {
+    if (!m_window) {
+        return;
+    }
+    // After the dialog's own hiding has been processed: it may hand the
+    // activation to nobody on its way out.
+    QTimer::singleShot(0, m_window, [window = m_window, focus = m_focus] {
+        QWidget* active = QApplication::activeWindow();
+        if (!window || !window->isVisible() || (active && active->isVisible())) {
+            return;
+        }
+        window->activateWindow();
+        if (focus && focus->isVisible() && focus->window() == window) {
+            focus->setFocus(Qt::ActiveWindowFocusReason);
+        }
+    });
+}
+
 int TModalSeam::Exec(QDialog& dialog) {
+    TKeyboardKeeper keyboard;
     auto& handlers = Handlers();
     if (handlers.empty()) {
         return dialog.exec();

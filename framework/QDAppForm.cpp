@@ -8,6 +8,9 @@ TQDAppForm::TQDAppForm(QWidget* parent) : TQDBaseForm(parent), m_toolBar(new QTo
     m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolBar->setIconSize(QSize(24, 32));
+    // The tool bar holds the keyboard while no edit does; a sub-window that
+    // is activated hands the focus back to it only if it can take focus.
+    m_toolBar->setFocusPolicy(Qt::ClickFocus);
     m_panel->setObjectName(QStringLiteral("Panel1"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

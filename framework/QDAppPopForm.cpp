@@ -128,11 +128,17 @@ void TQDAppPopForm::reject() {
 }
 
 void TQDAppPopForm::Add() {
-    if (m_query->Active()) m_query->Insert();
+    if (!m_query->Active()) return;
+    TDM::Today();
+    TQDBaseForm::PrepareQuery(*m_query);
+    m_query->Insert();
 }
 
 void TQDAppPopForm::EditRow() {
-    if (m_query->Active() && !m_query->IsEmpty()) m_query->Edit();
+    if (!m_query->Active() || m_query->IsEmpty()) return;
+    TDM::Today();
+    TQDBaseForm::PrepareQuery(*m_query);
+    m_query->Edit();
 }
 
 void TQDAppPopForm::DeleteRow() {

@@ -81,6 +81,18 @@ void TQDBaseForm::PrepareQuery(TQDQuery& query) {
     const QString today = QDGlobal::StartDateText;
     query.PeriodText = today.left(4) + today.mid(5, 2);
     query.DayText = QString(today).remove(QLatin1Char('-'));
+    // The audit stamps are those of the moment a row is added or edited, so a
+    // window left open over midnight, or opened before a new sign-on, stamps
+    // the right day and user.
+    for (TInsertData& rule : query.InsertData) {
+        if (rule.Kind.compare(QLatin1String("A"), Qt::CaseInsensitive) != 0) continue;
+        if (rule.FieldName == QLatin1String("CREATE_DATE")) rule.Value = today;
+        if (rule.FieldName == QLatin1String("CREATE_NAME")) rule.Value = QDGlobal::CurrentUserName;
+    }
+    for (TEditData& rule : query.EditData) {
+        if (rule.FieldName == QLatin1String("EDIT_DATE")) rule.Value = today;
+        if (rule.FieldName == QLatin1String("EDIT_NAME")) rule.Value = QDGlobal::CurrentUserName;
+    }
     query.ColorOnFocus = QDGlobal::FocusColor;
     query.SqlType = ProgramSqlType;
     query.DatabaseName = QStringLiteral("QDArchivesDataBase");

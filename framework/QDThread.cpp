@@ -4,6 +4,8 @@
 #include <QProgressBar>
 #include <QScreen>
 
+#include "framework/ModalSeam.h"
+
 TQDThread::TQDThread(QObject* parent) : QObject(parent) {}
 
 TQDThread::~TQDThread() { Stop(); }
@@ -41,6 +43,7 @@ void TQDThread::Start() {
             const QRect area = screen->availableGeometry();
             m_form->move(area.center() - QPoint(m_form->width() / 2, m_form->height() / 2));
         }
+        if (!m_keyboard) m_keyboard = std::make_unique<TKeyboardKeeper>();
         m_form->show();
         m_active = true;
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -82,6 +85,7 @@ void TQDThread::Stop() {
     delete m_form;
     m_form = nullptr;
     m_active = false;
+    m_keyboard.reset();
     if (m_cursorSet) {
         QApplication::restoreOverrideCursor();
         m_cursorSet = false;

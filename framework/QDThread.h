@@ -2,8 +2,11 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 
 #include "framework/ThreadForm.h"
+
+class TKeyboardKeeper;
 
 // The progress window as a component a window owns. The work runs on the
 // window's own thread between calls; callers that offer stopping poll
@@ -43,4 +46,6 @@ private:
     bool m_cursorSet = false;
     int m_maximum = 0;
     QPointer<TThreadForm> m_form;
+    // The window the work was started from gets the keyboard back.
+    std::unique_ptr<TKeyboardKeeper> m_keyboard;
 };

@@ -4,8 +4,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "framework/ModalSeam.h"
+
 
 bool TWidgetMessagePresenter::Show(TMessageKind kind, const QString& title, const QString& text, QObject* owner) {
+    TKeyboardKeeper keyboard;
     QWidget* parent = qobject_cast<QWidget*>(owner);
     if (parent) {
         parent = parent->window();

@@ -508,7 +508,42 @@ private slots:
         company->ToolButton(QStringLiteral("button_find"))->trigger();
         QCOMPARE(messages.Texts(), QStringList{QStringLiteral("没有找到符合条件的纪录")});
         QCOMPARE(company->Query()->RecordCount(), 0);
+        // Emptied by the search, the table still has its one row.
+        messages.Clear();
+        QTRY_VERIFY(form.isActiveWindow());
+        QVERIFY(company->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(form.windowHandle(), Qt::Key_F5);
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("单位名称只能有一个")});
+        QCOMPARE(company->Query()->State(), TDataSetState::Browse);
         company->ToolButton(QStringLiteral("button_close"))->trigger();
+        QTRY_COMPARE(form.QDMain()->OpenCount(), 0);
+    }
+
+    // The keys reach a window just opened from the menu, and again after a
+    // message box has closed, without a click into it. They are sent to the
+    // main window as the window system sends a user's key presses.
+    void keysReachAWindowOpenedFromTheMenu() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        QVERIFY(Execute(QStringLiteral(
+            "INSERT INTO SYS_COMPANY_TABLE (COMPANY_ID, COMPANY_NAME) VALUES ('000001', '市档案馆')")));
+        Grant(QStringLiteral("ADMIN"), 1, 7);
+        TMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.menuBar()->setFocus();
+        form.Item(QStringLiteral("CompanyItem"))->trigger();
+        auto* company = form.findChild<TCompanyForm*>();
+        QVERIFY(company);
+        QTRY_VERIFY(company->isAncestorOf(QApplication::focusWidget()));
+        TRecordingPresenter messages;
+        QTest::keyClick(form.windowHandle(), Qt::Key_F5);
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("单位名称只能有一个")});
+        QTest::keyClick(form.windowHandle(), Qt::Key_F6);
+        QCOMPARE(company->Query()->State(), TDataSetState::Edit);
+        QTest::keyClick(form.windowHandle(), Qt::Key_F9);
+        QCOMPARE(company->Query()->State(), TDataSetState::Browse);
+        QTest::keyClick(form.windowHandle(), Qt::Key_F12);
         QTRY_COMPARE(form.QDMain()->OpenCount(), 0);
     }
 
