@@ -187,7 +187,9 @@ void TEditArchivesForm::EditRow() {
     }
     const int setting = QDGlobal::CategoryNumbering;
     const QString own = list->Text(QStringLiteral("ARCHIVE_TYPE_ID"));
-    const QString type = setting == 3 ? m_typeId : own;
+    // The checks are scoped by the edited volume's own type, whatever node
+    // of the tree the register has selected (the root would match nothing).
+    const QString type = own.isEmpty() ? m_typeId : own;
     if ((setting == 1 || setting == 2) && own.isEmpty()) {
         Information(QStringLiteral("错误的档案类别"), this);
         return;

@@ -213,6 +213,58 @@ private slots:
         QVERIFY(list.IsEmpty());
     }
 
+    // An editor left open over midnight stamps the day of the add or edit.
+    void theStampsAreOfTheDayOfTheChange() {
+        TQDQuery list;
+        TVolumeRegisterRules::Configure(list, false, 0);
+        list.SetSql(QStringLiteral("SELECT * FROM QD_ARCHIVE_MASTER_TABLE ORDER BY ARCHIVE_ID"));
+        QVERIFY(list.Open());
+        TEditArchivesForm form;
+        form.Rights[AddRight] = true;
+        form.Prepare(&list, QStringLiteral("001001"), QStringLiteral("合同"), false, TEditArchivesForm::TStart::None, nullptr);
+        form.show();
+        TClock::SetFixed(QDateTime(QDate(2015, 3, 26), QTime(0, 5)));
+        QDGlobal::CurrentUserName = QStringLiteral("夜班");
+        form.Add();
+        list.SetValue(QStringLiteral("ARCHIVE_ID"), QStringLiteral("N-1"));
+        list.SetValue(QStringLiteral("ARCHIVE_NAME"), QStringLiteral("新卷"));
+        form.SaveRow();
+        QCOMPARE(ValueText(QStringLiteral("SELECT CREATE_DATE || ' ' || CREATE_NAME FROM QD_ARCHIVE_MASTER_TABLE "
+                                          "WHERE ARCHIVE_ID = 'N-1'")),
+                 QStringLiteral("2015-03-26 夜班"));
+        TClock::SetFixed(QDateTime(QDate(2015, 3, 27), QTime(8, 0)));
+        form.EditRow();
+        form.SaveRow();
+        QCOMPARE(ValueText(QStringLiteral("SELECT EDIT_DATE FROM QD_ARCHIVE_MASTER_TABLE WHERE ARCHIVE_ID = 'N-1'")),
+                 QStringLiteral("2015-03-27"));
+    }
+
+    // Without number checks, a repeated name is still asked about within the
+    // edited volume's top type, also with the tree's root selected.
+    void editingAsksAboutRepeatsInTheVolumesOwnBranch() {
+        Execute(QStringLiteral("UPDATE SYS_ARCHIVE_FIELD_TABLE SET FIELD_ITERATION = 1 WHERE FIELD_NAME = 'ARCHIVE_NAME'"));
+        Execute(QStringLiteral("INSERT INTO QD_ARCHIVE_MASTER_TABLE (ARCHIVE_RECORD_ID, ARCHIVE_ID, ARCHIVE_NAME, "
+                               "ARCHIVE_TYPE_ID) VALUES ('V2', 'K-2', '新卷', '001')"));
+        QDGlobal::CategoryNumbering = 3;
+        TQDQuery list;
+        TVolumeRegisterRules::Configure(list, false, 3);
+        list.SetSql(QStringLiteral("SELECT * FROM QD_ARCHIVE_MASTER_TABLE ORDER BY ARCHIVE_ID"));
+        QVERIFY(list.Open());
+        QVERIFY(list.Locate(QStringLiteral("ARCHIVE_RECORD_ID"), QStringLiteral("V2")));
+        TEditArchivesForm form;
+        form.Rights[AddRight] = true;
+        form.Prepare(&list, QStringLiteral("G001"), QString(), false, TEditArchivesForm::TStart::None, nullptr);
+        form.show();
+        form.EditRow();
+        list.SetValue(QStringLiteral("ARCHIVE_NAME"), QStringLiteral("旧卷"));
+        TRecordingPresenter messages;
+        messages.QueueAnswer(false);
+        form.SaveRow();
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("档案名称重复,是否保存 ?")});
+        QCOMPARE(list.State(), TDataSetState::Edit);
+        form.CancelRow();
+    }
+
     void theRulesFollowTheDefinitions() {
         Execute(
             QStringLiteral("UPDATE SYS_ARCHIVE_FIELD_TABLE SET FIELD_ITERATION = 1 WHERE FIELD_NAME IN "
