@@ -81,6 +81,7 @@ void TQDAppPopForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     AssignLabelBuddies(this);
     ApplyInputMethod(this, QDGlobal::CurrentImeName);
+    m_child->CloseRefusal = CloseRefusal();
     ResolveRights(this);
     for (const char* name : {"button_add", "button_edit", "button_delete"}) {
         Button(QLatin1String(name))->setEnabled(Rights[AddRight]);
@@ -110,9 +111,11 @@ void TQDAppPopForm::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+QString TQDAppPopForm::CloseRefusal() const { return m_child->CloseRefusal; }
+
 void TQDAppPopForm::closeEvent(QCloseEvent* event) {
     if (m_query->IsEditing()) {
-        Information(QStringLiteral("必须先保存或取消新增的数据或修改后的数据"), this);
+        Information(CloseRefusal(), this);
         event->ignore();
         return;
     }
@@ -121,7 +124,7 @@ void TQDAppPopForm::closeEvent(QCloseEvent* event) {
 
 void TQDAppPopForm::reject() {
     if (m_query->IsEditing()) {
-        Information(QStringLiteral("必须先保存或取消新增的数据或修改后的数据"), this);
+        Information(CloseRefusal(), this);
         return;
     }
     QDialog::reject();

@@ -41,6 +41,9 @@ public:
     void RefreshFooters() override;
 
 protected:
+    // What closing over a row being added or changed says, by every way of
+    // closing (关闭, Esc, the window's close button).
+    virtual QString CloseRefusal() const;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -200,7 +200,7 @@ bool TQDChild::HandleKey(QWidget* focused, QKeyEvent* event) {
 bool TQDChild::CloseQuery() {
     for (TQDQuery* query : m_form->findChildren<TQDQuery*>()) {
         if (query->property("Tag").toInt() == 0 && query->IsEditing()) {
-            Information(QStringLiteral("必须先保存或取消新增的数据或修改后的数据"), m_form);
+            Information(CloseRefusal, m_form);
             return false;
         }
     }

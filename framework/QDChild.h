@@ -36,6 +36,8 @@ public:
     QString Language = QStringLiteral("GB");
     TSqlType SqlType = ProgramSqlType;
     int FixedTop = 0;
+    // What closing over unsaved rows says.
+    QString CloseRefusal = QStringLiteral("必须先保存或取消新增的数据或修改后的数据");
 
     QWidget* Form() const { return m_form; }
 

@@ -151,9 +151,12 @@ void TSelectEditForm::Confirm() {
 
 QString TSelectEditForm::ChosenValue() const { return Query()->Text(m_column); }
 
+QString TSelectEditForm::CloseRefusal() const { return QStringLiteral("必须保存或取消新增、修改的数据"); }
+
 void TSelectEditForm::keyPressEvent(QKeyEvent* event) {
+    // 关闭 is off while a value is being edited, but F12 still answers.
     if (event->key() == Qt::Key_F12 && Query()->IsEditing()) {
-        Information(QStringLiteral("必须保存或取消新增、修改的数据"), this);
+        Information(CloseRefusal(), this);
         return;
     }
     TQDAppPopForm::keyPressEvent(event);

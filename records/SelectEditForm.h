@@ -24,6 +24,7 @@ public:
     void Confirm() override;
 
 protected:
+    QString CloseRefusal() const override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -52,8 +52,15 @@ private slots:
             list.InputLine()->setText(QStringLiteral("机密"));
             QTest::keyClick(&list, Qt::Key_F8);
             QCOMPARE(messages.LastText(), QStringLiteral("保密等级重复"));
+            // Every way of closing says the same.
             QTest::keyClick(&list, Qt::Key_F12);
             QCOMPARE(messages.LastText(), QStringLiteral("必须保存或取消新增、修改的数据"));
+            messages.Clear();
+            QTest::keyClick(&list, Qt::Key_Escape);
+            QVERIFY(!list.close());
+            QCOMPARE(messages.Texts(), (QStringList{QStringLiteral("必须保存或取消新增、修改的数据"),
+                                                    QStringLiteral("必须保存或取消新增、修改的数据")}));
+            QVERIFY(list.isVisible());
             list.InputLine()->setText(QStringLiteral("内部"));
             QTest::keyClick(&list, Qt::Key_F8);
             QCOMPARE(list.Query()->State(), TDataSetState::Browse);
