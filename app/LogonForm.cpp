@@ -58,13 +58,23 @@ TLogonForm::TLogonForm(QWidget* parent)
     while (names.next()) {
         m_user->addItem(names.value(0).toString());
     }
-    m_user->setCurrentIndex(-1);
-    m_user->setEditText(QString());
+    // With a single user there is nobody else to choose.
+    if (m_user->count() == 1) {
+        m_user->setCurrentIndex(0);
+    } else {
+        m_user->setCurrentIndex(-1);
+        m_user->setEditText(QString());
+    }
 }
 
 void TLogonForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    m_user->setFocus();
+    // A preselected user only needs the password.
+    if (m_user->currentText().isEmpty()) {
+        m_user->setFocus();
+    } else {
+        m_password->setFocus();
+    }
 }
 
 void TLogonForm::keyPressEvent(QKeyEvent* event) {
@@ -77,10 +87,11 @@ void TLogonForm::SignOn() {
     const QString entry = m_user->currentText().trimmed();
     const QString password = m_password->text().trimmed();
     // The entry matches the id or the name; the password is checked against
-    // the stored hash, never compared in the statement.
+    // the stored hash, never compared in the statement. Ids are stored upper
+    // case as enrolment and the user window force them; names as typed.
     QSqlQuery users = OpenQuery(QStringLiteral("SELECT  USE_ID,USE_NAME,SYS_USER,STOP_RIGHT,USE_PASSWORD from SYS_USER_TABLE "
                                                "where ((USE_ID = ?) OR (USE_NAME = ?)) and STOP_RIGHT ='有效'"),
-                                {entry, entry});
+                                {entry.toUpper(), entry});
     while (users.next()) {
         if (!TPassword::Verify(password, users.value(4).toString())) {
             continue;

@@ -233,6 +233,7 @@ private slots:
         QTest::addColumn<QString>("signedOn");
         QTest::newRow("by id") << "ADMIN" << "secret" << "ADMIN";
         QTest::newRow("by name with blanks") << "  管理员 " << " secret  " << "ADMIN";
+        QTest::newRow("id typed in lower case") << "admin" << "secret" << "ADMIN";
         QTest::newRow("ordinary user with the new-user password") << "U2" << "481" << "U2";
         QTest::newRow("stopped user") << "U3" << "481" << "";
         QTest::newRow("wrong password") << "ADMIN" << "secre" << "";
@@ -296,6 +297,28 @@ private slots:
             expected.append(QStringLiteral("您可能是非法的用户,不能登陆系统"));
         }
         QCOMPARE(messages.Texts(), expected);
+    }
+
+    // The only user is preselected, and the password takes the keys.
+    void aSingleUserIsPreselected() {
+        {
+            TTestDatabase db;
+            Execute(QStringLiteral("INSERT INTO SYS_USER_TABLE (USE_ID, USE_NAME, USE_PASSWORD, SYS_USER, STOP_RIGHT) "
+                                   "VALUES ('ADMIN', '管理员', ?, '是', '有效')"),
+                    {TPassword::Hash(QStringLiteral("secret"))});
+            QDir().rename(db.Root() + QStringLiteral("/QDArchives"), QFileInfo(TDM::DefaultDatabaseFolder()).path());
+        }
+        UseDefaultDatabase();
+        TModalSeam::QueueHandler([](QDialog& dialog) {
+            auto& logon = static_cast<TLogonForm&>(dialog);
+            QCOMPARE(logon.UserIDBox()->currentText(), QStringLiteral("管理员"));
+            QCOMPARE(QApplication::focusWidget(), logon.PasswordEdit());
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("secret"));
+            QTest::keyClick(&logon, Qt::Key_F3);
+        });
+        TProgram program;
+        QVERIFY(program.Start());
+        QCOMPARE(QDGlobal::CurrentUserId, QStringLiteral("ADMIN"));
     }
 
     void enterMovesOnInTheSignOnDialog() {
