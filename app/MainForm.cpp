@@ -18,6 +18,9 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QFileInfo>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -558,7 +561,29 @@ void TMainForm::ShowAbout() {
 
 void TMainForm::ShowHelp() {
     const QString manual = TEnrolForm::ManualPath();
-    if (!TShell::OpenDocument(manual)) {
+    if (!QFileInfo::exists(manual)) {
         Information(QStringLiteral("没有找到帮助文件: ") + manual, this);
+        return;
     }
+    if (TShell::OpenDocument(manual)) {
+        return;
+    }
+    if (!m_manual) {
+        auto* window = new QDialog(this, Qt::Window);
+        window->setObjectName(QStringLiteral("ManualForm"));
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        auto* browser = new QTextBrowser(window);
+        browser->setObjectName(QStringLiteral("ManualBrowser"));
+        browser->setOpenLinks(true);
+        browser->setSource(QUrl::fromLocalFile(manual));
+        window->setWindowTitle(browser->documentTitle());
+        auto* layout = new QVBoxLayout(window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(browser);
+        window->resize(900, 700);
+        m_manual = window;
+    }
+    m_manual->show();
+    m_manual->raise();
+    m_manual->activateWindow();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 
 class QAction;
@@ -44,6 +45,11 @@ public:
     // the register on the due volumes.
     bool RunDateReminder();
 
+    // F1: the user manual with the program that shows such documents, or in a
+    // window of this program when none starts.
+    void ShowHelp();
+    QWidget* ManualWindow() const { return m_manual; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -61,7 +67,6 @@ private:
     void ChangePicture();
     void ChangeColor();
     void ShowAbout();
-    void ShowHelp();
 
     TQDMain* m_main;
     QMdiArea* m_area;
@@ -72,4 +77,5 @@ private:
     QString m_picture;
     bool m_started = false;
     bool m_firstShown = false;
+    QPointer<QWidget> m_manual;
 };

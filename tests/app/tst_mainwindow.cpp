@@ -12,12 +12,14 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QtSql/QSqlQuery>
 #include <QtTest>
 
 #include "admin/CompanyForm.h"
+#include "app/EnrolForm.h"
 #include "app/ErrorHandler.h"
 #include "app/ErrorMsgForm.h"
 #include "app/MainForm.h"
@@ -31,6 +33,7 @@
 #include "data/RecordingPresenter.h"
 #include "data/SqlHelpers.h"
 #include "framework/FileDialogs.h"
+#include "framework/Shell.h"
 #include "framework/ModalSeam.h"
 #include "framework/QDChild.h"
 #include "framework/QDDBEdit.h"
@@ -545,6 +548,35 @@ private slots:
         QCOMPARE(company->Query()->State(), TDataSetState::Browse);
         QTest::keyClick(form.windowHandle(), Qt::Key_F12);
         QTRY_COMPARE(form.QDMain()->OpenCount(), 0);
+    }
+
+    // F1 shows the manual in a window of the program when no other program
+    // can show it, and says "missing" only when the file is missing.
+    void theManualShowsWithoutAViewer() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        TMainForm form;
+        const QString manual = TEnrolForm::ManualPath();
+        QFile::remove(manual);
+        TRecordingPresenter messages;
+        TShell::SetOpener([](const QString&) { return false; });
+        form.ShowHelp();
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("没有找到帮助文件: ") + manual});
+        QVERIFY(!form.ManualWindow());
+        QFile file(manual);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><head><title>使用说明</title></head><body><h1>第一章</h1></body></html>");
+        file.close();
+        messages.Clear();
+        form.ShowHelp();
+        TShell::SetOpener({});
+        QFile::remove(manual);
+        QVERIFY(messages.Entries().isEmpty());
+        QVERIFY(form.ManualWindow() && form.ManualWindow()->isVisible());
+        auto* browser = form.ManualWindow()->findChild<QTextBrowser*>();
+        QVERIFY(browser);
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("第一章")));
+        QCOMPARE(form.ManualWindow()->windowTitle(), QStringLiteral("使用说明"));
     }
 
     void messageLogSavesItsLines() {
