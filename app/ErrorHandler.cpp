@@ -1,7 +1,5 @@
 #include "app/ErrorHandler.h"
 
-#include <sqlite3.h>
-
 #include "data/ApplicationErrors.h"
 #include "data/DatabaseError.h"
 #include "data/MessageBoxes.h"
@@ -12,33 +10,6 @@ bool& Suppressed() {
     return suppressed;
 }
 }  // namespace
-
-QString FriendlyDatabaseMessage(int code) {
-    switch (code) {
-        case SQLITE_CONSTRAINT_FOREIGNKEY:
-        case SQLITE_CONSTRAINT_TRIGGER:
-            return QStringLiteral("其它的数据库表中存在对该纪录的引用,纪录不能删除");
-        case SQLITE_CONSTRAINT_PRIMARYKEY:
-        case SQLITE_CONSTRAINT_UNIQUE:
-            return QStringLiteral("数据库主键重复");
-        case SQLITE_BUSY_SNAPSHOT:
-            return QStringLiteral("数据已被其它用户修改,请重新查找刷新该记录,查看其它用户修改后的数据");
-        case SQLITE_TOOBIG:
-            return QStringLiteral("数据太大,不能保存数据");
-        default:
-            break;
-    }
-    switch (code & 0xFF) {
-        case SQLITE_CANTOPEN:
-        case SQLITE_NOTADB:
-            return QStringLiteral("数据库打开过程发生错误");
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            return QStringLiteral("有未关闭的数据表");
-        default:
-            return {};
-    }
-}
 
 void HandleApplicationError(QObject*, std::exception_ptr error) {
     Suppressed() = false;

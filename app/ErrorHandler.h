@@ -4,8 +4,7 @@
 #include <QString>
 #include <exception>
 
-// The short message for a database engine error code, empty when the code has none.
-QString FriendlyDatabaseMessage(int engineCode);
+#include "data/DatabaseError.h"
 
 // Reports an error nobody else handled: short Chinese messages for the common
 // database and conversion errors, the technical box for everything else.

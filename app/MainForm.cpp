@@ -139,10 +139,13 @@ TMainForm::TMainForm(QWidget* parent)
     TDM::Today();
     m_panels[1]->setText(TClock::Today().toString(QStringLiteral("yyyy'年'MM'月'dd'日'")));
 
-    // Scratch files an interrupted run left beside the database folder.
-    QDFun::DeleteTableFiles(QDGlobal::ProgramFolder);
     m_main->MainMenu = menuBar();
     m_started = m_main->Start();
+    // Scratch files an interrupted run left beside the database folder; a
+    // second copy leaves them to the first, which may still be using them.
+    if (m_started) {
+        QDFun::DeleteTableFiles(QDGlobal::ProgramFolder);
+    }
     UpdateCaption();
     LoadValues();
     m_panelColor = ColorFromWindows(DesignPanelColor);

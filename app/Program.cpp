@@ -36,25 +36,32 @@ bool TProgram::Start() {
         Error(QStringLiteral("不能打开数据库:\n") + error.Message());
         return false;
     }
-    m_mainForm = std::make_unique<TMainForm>();
-    if (!m_mainForm->Started()) {
-        return false;  // another copy runs and has been brought forward
-    }
-    QDGlobal::EnrolledThisRun = false;
-    const double administrators =
-        ValueNumber(QStringLiteral("SELECT  Count(USE_ID) from SYS_USER_TABLE WHERE  SYS_USER ='是'"));
+    // A database that opens but fails at its first reads (a damaged or missing
+    // table) ends the program with a message; nothing has been written to it.
     int result = QDialog::Rejected;
-    if (administrators > 0) {
-        TLogonForm logon;
-        result = TModalSeam::Exec(logon);
-    } else {
-        TEnrolForm enrol;
-        result = TModalSeam::Exec(enrol);
-    }
-    if (result != QDialog::Accepted) {
+    try {
+        m_mainForm = std::make_unique<TMainForm>();
+        if (!m_mainForm->Started()) {
+            return false;  // another copy runs and has been brought forward
+        }
+        QDGlobal::EnrolledThisRun = false;
+        const double administrators =
+            ValueNumber(QStringLiteral("SELECT  Count(USE_ID) from SYS_USER_TABLE WHERE  SYS_USER ='是'"));
+        if (administrators > 0) {
+            TLogonForm logon;
+            result = TModalSeam::Exec(logon);
+        } else {
+            TEnrolForm enrol;
+            result = TModalSeam::Exec(enrol);
+        }
+        if (result == QDialog::Accepted) {
+            m_mainForm->UpdateCaption();
+            m_mainForm->LoadValues();
+        }
+    } catch (const TDatabaseError& error) {
+        Error(TDM::StartFailureMessage(error.Message()));
+        m_mainForm.reset();
         return false;
     }
-    m_mainForm->UpdateCaption();
-    m_mainForm->LoadValues();
-    return true;
+    return result == QDialog::Accepted;
 }

@@ -1,12 +1,15 @@
 #include "data/DM.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QtSql/QSqlDatabase>
 #include <QtSql/QSqlError>
 #include <QtSql/QSqlQuery>
+#include <sqlite3.h>
+#include <sys/stat.h>
 
 #include "data/Clock.h"
 #include "data/DatabaseError.h"
@@ -34,14 +37,48 @@ TDM::TDM(QObject* parent) : QObject(parent) {
 TDM::~TDM() { Disconnect(); }
 
 QString TDM::MissingAliasMessage() {
-    return QStringLiteral(
-               "1.没有找到软件设置的数据库连接参数，如果操作系统是Window7 或 "
-               "以上的操作系统，用鼠标右键点桌面软件图标，在弹出的菜单里点属性，点兼容方式，把 以管理员身份运行此软件 "
-               "打勾,然后重新打开软件。") +
-           QStringLiteral("\n\r") +
-           QStringLiteral(
-               "2.如果打勾后还提示此信息，或者是XP操作系统提示此信息，就要重新安装软件，如果有录入的数据，不要卸载和删除以前装"
-               "的软件，换个盘重新安装，不要覆盖以前的软件，安装好后用最新的数据备份恢复数据");
+    return QStringLiteral("没有找到数据库：%1\n"
+                          "数据库文件夹或其中的数据库文件 %2 已经不在设置的位置。如果它被移动或改名了，请把它放回原处；"
+                          "如果它已经丢失，请不要删除本程序的任何文件，重新安装后用最新的数据备份恢复数据。")
+        .arg(AliasFolder(), QLatin1String(DatabaseFileName));
+}
+
+QString TDM::VanishedMessage() {
+    return QStringLiteral("数据库文件已经不在原来的位置（可能被移动或删除）：%1\n"
+                          "这次修改没有保存，输入的内容还在窗口里。请把数据库文件放回原处后再保存；"
+                          "如果它已经丢失，请取消修改，关闭程序后用最新的数据备份恢复数据。")
+        .arg(DatabaseFile(QDGlobal::DatabaseFolder.isEmpty() ? AliasFolder() : QDGlobal::DatabaseFolder));
+}
+
+QString TDM::StartFailureMessage(const QString& detail) {
+    return QStringLiteral("数据库已损坏或不完整，程序不能使用它：%1\n"
+                          "程序没有改动这个文件。请用最新的数据备份恢复数据，或者请系统管理员修复数据库。\n\n(%2)")
+        .arg(DatabaseFile(AliasFolder()), detail);
+}
+
+QString TDM::Unusable(const QString& file) {
+    const QFileInfo info(file);
+    const QString unchanged = QStringLiteral("程序没有改动这个文件，请用最新的数据备份恢复数据。");
+    if (info.size() == 0) {
+        return QStringLiteral("数据库文件 %1 是空的，里面没有任何数据。").arg(file) + unchanged;
+    }
+    QFile reading(file);
+    if (!reading.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("不能读取数据库文件 %1，请让系统管理员给这个文件读写的权限。").arg(file);
+    }
+    if (reading.read(16) != QByteArray("SQLite format 3", 16)) {
+        return QStringLiteral("文件 %1 不是档案管理系统的数据库，或者它的文件头已经损坏。").arg(file) + unchanged;
+    }
+    if (!info.isWritable()) {
+        return QStringLiteral("数据库文件 %1 是只读的，不能保存任何数据。请让系统管理员取消它的只读属性，然后重新打开程序。")
+            .arg(file);
+    }
+    if (!QFileInfo(info.path()).isWritable()) {
+        return QStringLiteral("数据库文件夹 %1 不能写入（程序要在里面建立数据库的工作文件）。"
+                              "请让系统管理员给这个文件夹写入的权限，然后重新打开程序。")
+            .arg(info.path());
+    }
+    return {};
 }
 
 bool TDM::InstallDefault() {
@@ -78,6 +115,36 @@ QString TDM::ProgramFolderOf(const QString& databaseFolder) {
     return cut <= 0 ? clean.left(cut + 1) : clean.left(cut);
 }
 
+namespace {
+// The file the connection was opened on, by device and inode: a path that now
+// names nothing, or another file, means the user's saves would go nowhere.
+struct TOpenedFile {
+    QByteArray path;
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+TOpenedFile& Opened() {
+    static TOpenedFile opened;
+    return opened;
+}
+
+int RefuseCommitToAnotherFile(void*) {
+    struct stat now {};
+    const TOpenedFile& opened = Opened();
+    if (::stat(opened.path.constData(), &now) != 0 || now.st_dev != opened.device || now.st_ino != opened.inode) {
+        return 1;  // turns the commit into a rollback
+    }
+    return 0;
+}
+
+bool HasOurTables(QSqlDatabase& db) {
+    QSqlQuery query(db);
+    return query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+                                     "('SYS_USER_TABLE', 'QD_ARCHIVE_MASTER_TABLE')")) &&
+           query.next() && query.value(0).toInt() > 0;
+}
+}  // namespace
+
 void TDM::Connect() {
     if (IsConnected()) {
         return;
@@ -87,16 +154,33 @@ void TDM::Connect() {
     if (!QFileInfo(file).isFile()) {
         throw TDatabaseError(QStringLiteral("数据库文件不存在: ") + file, QString());
     }
+    if (const QString problem = Unusable(file); !problem.isEmpty()) {
+        throw TDatabaseError(problem, QString());
+    }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QLatin1String(DatabaseConnectionName));
     // Opened read-write without create, so a database that vanished is an error
     // instead of a new empty file.
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     db.setDatabaseName(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
-    if (!db.open()) {
-        const QSqlError error = db.lastError();
+    const auto give_up = [&db](const QString& message, const QString& code) {
+        db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(QLatin1String(DatabaseConnectionName));
-        throw TDatabaseError(error, file);
+        throw TDatabaseError(message, QString(), code);
+    };
+    if (!db.open()) {
+        const QSqlError error = db.lastError();
+        give_up(error.text(), error.nativeErrorCode());
+    }
+    // Only a missing file is ever made into a new database: an existing one
+    // without our tables is somebody else's file, or what is left of ours.
+    if (!HasOurTables(db)) {
+        QSqlQuery probe(db);
+        const bool readable = probe.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+        give_up(readable ? QStringLiteral("文件 %1 里没有档案管理系统的数据表。程序没有改动这个文件，请用最新的数据备份恢复数据。")
+                               .arg(file)
+                         : StartFailureMessage(probe.lastError().text()),
+                QString());
     }
     for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=OFF",
                                "PRAGMA temp_store=MEMORY"}) {
@@ -105,10 +189,14 @@ void TDM::Connect() {
     }
     QString error;
     if (!TDatabaseInstaller::Upgrade(db, &error)) {
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QLatin1String(DatabaseConnectionName));
-        throw TDatabaseError(error, file);
+        give_up(error, QString());
+    }
+    struct stat opened {};
+    if (::stat(QFile::encodeName(file).constData(), &opened) == 0) {
+        Opened() = {QFile::encodeName(file), opened.st_dev, opened.st_ino};
+        if (sqlite3* handle = EngineHandle(db)) {
+            sqlite3_commit_hook(handle, &RefuseCommitToAnotherFile, nullptr);
+        }
     }
     QDGlobal::DatabaseFolder = QDir::cleanPath(folder);
     QDGlobal::ProgramFolder = ProgramFolderOf(folder);

@@ -35,6 +35,15 @@ public:
     static void Today();
 
     static QString MissingAliasMessage();
+    // The database file is no longer the one that was opened (moved, deleted,
+    // replaced): commits are refused and this is what the user is told.
+    static QString VanishedMessage();
+    // Why an existing file cannot be used as the database; empty when it can
+    // be opened. Nothing is written to the file to find out.
+    static QString Unusable(const QString& file);
+    // What a start-up step says when the database refused it; the program
+    // then ends with the file as it was.
+    static QString StartFailureMessage(const QString& detail);
 
 private:
     bool InstallDefault();

@@ -20,3 +20,12 @@ private:
     QString m_statement;
     QString m_nativeCode;
 };
+
+// The short message for a database engine error code, empty when the code has none.
+QString FriendlyDatabaseMessage(int engineCode);
+// The same for a failed statement; empty when the error has none.
+QString FriendlyDatabaseMessage(const QSqlError& error);
+
+// What a save that the database refused says: the short message of its cause,
+// or the given general one.
+QString SaveFailureMessage(const QSqlError& error, const QString& general);

@@ -10,6 +10,7 @@
 
 #include "data/AutoNumber.h"
 #include "data/Clock.h"
+#include "data/DatabaseError.h"
 #include "data/Dialect.h"
 #include "data/MessageBoxes.h"
 #include "data/SqlHelpers.h"
@@ -1116,24 +1117,21 @@ bool TQDQuery::Write() {
     }
     // One savepoint per row: a failing row leaves nothing behind, also inside
     // a batch transaction.
-    auto run = [this](const QString& statement) {
-        QSqlQuery& query = Prepared(statement);
-        const bool ok = query.exec();
-        query.finish();
-        return ok;
-    };
-    if (!run(QStringLiteral("SAVEPOINT QDSAVE"))) {
-        Report(QStringLiteral("数据保存过程发生错误"));
+    const QString failed = QStringLiteral("数据保存过程发生错误");
+    TSavepoint savepoint(QStringLiteral("QDSAVE"));
+    if (!savepoint.IsActive()) {
+        Report(SaveFailureMessage(LastStatementError(), failed));
         return false;
     }
-    const bool ok = direct ? WriteDirect() : WriteThroughUpdateObject();
-    if (ok) {
-        run(QStringLiteral("RELEASE QDSAVE"));
-    } else {
-        run(QStringLiteral("ROLLBACK TO QDSAVE"));
-        run(QStringLiteral("RELEASE QDSAVE"));
+    if (!(direct ? WriteDirect() : WriteThroughUpdateObject())) {
+        savepoint.Rollback();
+        return false;
     }
-    return ok;
+    if (!savepoint.Release()) {
+        Report(SaveFailureMessage(LastStatementError(), failed));
+        return false;
+    }
+    return true;
 }
 
 bool TQDQuery::WriteDirect() {
@@ -1200,9 +1198,9 @@ bool TQDQuery::WriteDirect() {
     }
     QSqlQuery& write = Prepared(statement);
     if (!Bind(write, values)) {
-        const QString detail = write.lastError().text();
+        const QSqlError error = write.lastError();
         write.finish();
-        return fail(QStringLiteral("数据保存过程发生错误"), detail);
+        return fail(SaveFailureMessage(error, QStringLiteral("数据保存过程发生错误")), error.text());
     }
     write.finish();
     if (inserting) {
@@ -1234,11 +1232,11 @@ bool TQDQuery::WriteThroughUpdateObject() {
     }
     QSqlQuery& query = Prepared(prepared);
     if (!Bind(query, values)) {
-        const QString detail = query.lastError().text();
+        const QSqlError error = query.lastError();
         query.finish();
-        Report(QStringLiteral("数据保存过程发生错误"));
+        Report(SaveFailureMessage(error, QStringLiteral("数据保存过程发生错误")));
         if (OnUpdateError) {
-            OnUpdateError(detail);
+            OnUpdateError(error.text());
         }
         return false;
     }
@@ -1335,7 +1333,7 @@ bool TQDQuery::DeleteDetailRows(const QString& keyValue) {
     }
     if (!Execute(QStringLiteral("DELETE FROM ") + DetailTable + QStringLiteral(" WHERE ") + KeyValue + QStringLiteral(" = ?"),
                  {keyValue})) {
-        Report(DetailDError + QStringLiteral("删除过程发生错误"));
+        Report(SaveFailureMessage(LastStatementError(), DetailDError + QStringLiteral("删除过程发生错误")));
         return false;
     }
     return true;
@@ -1368,8 +1366,10 @@ bool TQDQuery::Delete() {
     const bool direct = SqlType == TSqlType::urStandard && !m_tableName.isEmpty() && !m_keyColumns.isEmpty();
 
     // The volume and its detail rows go together or not at all.
-    if (!Execute(QStringLiteral("SAVEPOINT QDDELETE"))) {
-        Report(QStringLiteral("数据删除过程发生错误"));
+    const QString failed = QStringLiteral("数据删除过程发生错误");
+    TSavepoint savepoint(QStringLiteral("QDDELETE"));
+    if (!savepoint.IsActive()) {
+        Report(SaveFailureMessage(LastStatementError(), failed));
         return false;
     }
     bool ok = DeleteDetailRows(keyValue);
@@ -1394,17 +1394,15 @@ bool TQDQuery::Delete() {
                 values.append(index >= 0 ? StorageValue(m_fields[index], row[index]) : QVariant());
             }
         }
-        ok = !statement.isEmpty() && Execute(statement, values);
+        ok = !statement.isEmpty() && Execute(statement, values) && savepoint.Release();
     }
     if (!ok) {
-        Execute(QStringLiteral("ROLLBACK TO QDDELETE"));
-        Execute(QStringLiteral("RELEASE QDDELETE"));
+        savepoint.Rollback();
         if (!reported) {
-            Report(QStringLiteral("数据删除过程发生错误"));
+            Report(SaveFailureMessage(LastStatementError(), failed));
         }
         return false;
     }
-    Execute(QStringLiteral("RELEASE QDDELETE"));
     if (QyDetail) {
         QyDetail->Close();
     }

@@ -1,13 +1,28 @@
 #include "data/SqlHelpers.h"
 
 #include <QLocale>
+#include <QtSql/QSqlDriver>
 #include <QtSql/QSqlError>
 #include <QtSql/QSqlRecord>
 #include <cmath>
+#include <sqlite3.h>
 
 #include "data/DatabaseError.h"
 
 QSqlDatabase MainDatabase() { return QSqlDatabase::database(QLatin1String(DatabaseConnectionName), false); }
+
+sqlite3* EngineHandle(const QSqlDatabase& db) {
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
+        return nullptr;
+    }
+    return *static_cast<sqlite3* const*>(handle.data());
+}
+
+bool InTransaction() {
+    sqlite3* handle = EngineHandle(MainDatabase());
+    return handle && sqlite3_get_autocommit(handle) == 0;
+}
 
 QString QuotedStr(const QString& text) {
     QString quoted = text;
@@ -30,12 +45,24 @@ bool Run(QSqlQuery& query, const QString& statement, const QVariantList& values)
 }
 }  // namespace
 
+namespace {
+QSqlError& LastError() {
+    static QSqlError error;
+    return error;
+}
+}  // namespace
+
 bool Execute(const QString& statement, const QVariantList& values) {
     QSqlQuery query(MainDatabase());
     const bool ok = Run(query, statement, values);
+    if (!ok) {
+        LastError() = query.lastError();
+    }
     query.finish();
     return ok;
 }
+
+QSqlError LastStatementError() { return LastError(); }
 
 QSqlQuery OpenQuery(const QString& statement, const QVariantList& values) {
     QSqlDatabase db = MainDatabase();
@@ -91,7 +118,7 @@ double ParseNumber(const QString& text) {
     return ok && std::isfinite(value) ? value : 0.0;
 }
 
-TTransaction::TTransaction() { m_active = MainDatabase().transaction(); }
+TTransaction::TTransaction() { m_active = Execute(QStringLiteral("BEGIN IMMEDIATE")); }
 
 TTransaction::~TTransaction() { Rollback(); }
 
@@ -100,17 +127,24 @@ bool TTransaction::Commit() {
         return false;
     }
     m_active = false;
-    return MainDatabase().commit();
+    if (Execute(QStringLiteral("COMMIT"))) {
+        return true;
+    }
+    // A refused commit may leave the transaction open; nothing of it is kept.
+    if (InTransaction()) Execute(QStringLiteral("ROLLBACK"));
+    return false;
 }
 
 void TTransaction::Rollback() {
     if (m_active) {
         m_active = false;
-        MainDatabase().rollback();
+        Execute(QStringLiteral("ROLLBACK"));
     }
 }
 
-TSavepoint::TSavepoint(const QString& name) : m_name(name) { m_active = Execute(QStringLiteral("SAVEPOINT ") + m_name); }
+TSavepoint::TSavepoint(const QString& name) : m_name(name), m_outermost(!InTransaction()) {
+    m_active = Execute(m_outermost ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT ") + m_name);
+}
 
 TSavepoint::~TSavepoint() { Rollback(); }
 
@@ -119,13 +153,24 @@ bool TSavepoint::Release() {
         return false;
     }
     m_active = false;
-    return Execute(QStringLiteral("RELEASE ") + m_name);
+    if (!m_outermost) {
+        return Execute(QStringLiteral("RELEASE ") + m_name);
+    }
+    if (Execute(QStringLiteral("COMMIT"))) {
+        return true;
+    }
+    if (InTransaction()) Execute(QStringLiteral("ROLLBACK"));
+    return false;
 }
 
 void TSavepoint::Rollback() {
     if (m_active) {
         m_active = false;
-        Execute(QStringLiteral("ROLLBACK TO ") + m_name);
-        Execute(QStringLiteral("RELEASE ") + m_name);
+        if (m_outermost) {
+            Execute(QStringLiteral("ROLLBACK"));
+        } else {
+            Execute(QStringLiteral("ROLLBACK TO ") + m_name);
+            Execute(QStringLiteral("RELEASE ") + m_name);
+        }
     }
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariant>
 #include <QtSql/QSqlDatabase>
+#include <QtSql/QSqlError>
 #include <QtSql/QSqlQuery>
 
 // Statement helpers over the program's one connection. Values that a user typed
@@ -11,13 +12,22 @@
 
 inline constexpr auto DatabaseConnectionName = "QDArchivesDataBase";
 
+struct sqlite3;
+
 QSqlDatabase MainDatabase();
+// The engine's own handle behind a connection; nullptr when it has none.
+sqlite3* EngineHandle(const QSqlDatabase& db);
+// True while the main connection is inside a transaction.
+bool InTransaction();
 
 // The single quoting function: the text between single quotes, inner quotes doubled.
 QString QuotedStr(const QString& text);
 
-// Runs a statement that returns no rows; false on any error, which is swallowed.
+// Runs a statement that returns no rows; false on any error, which is kept
+// for LastStatementError and otherwise swallowed.
 bool Execute(const QString& statement, const QVariantList& values = {});
+// Why the last Execute that failed did.
+QSqlError LastStatementError();
 
 // QString::arg-style pattern (%1, %2 …) filled in order, then Execute.
 template <typename... Args>
@@ -42,8 +52,11 @@ QVariant ValueRow(const QString& statement, const QVariantList& values = {});
 // not a number. Never fails.
 double ParseNumber(const QString& text);
 
-// A savepoint on the main connection, inside or outside a transaction, that
-// rolls back unless released.
+// A savepoint on the main connection that rolls back unless released. Outside
+// a transaction it is an immediate transaction: the write lock is taken as the
+// write begins, so a short lock held by another connection is waited out under
+// the busy timeout instead of failing the first write after a read. A failed
+// release is a failure: nothing was kept.
 class TSavepoint {
 public:
     explicit TSavepoint(const QString& name);
@@ -57,9 +70,10 @@ public:
 private:
     QString m_name;
     bool m_active = false;
+    bool m_outermost = false;
 };
 
-// A transaction on the main connection that rolls back unless committed.
+// An immediate transaction on the main connection that rolls back unless committed.
 class TTransaction {
 public:
     TTransaction();

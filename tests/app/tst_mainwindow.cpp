@@ -293,6 +293,18 @@ private slots:
         QCOMPARE(messages.Texts(), QStringList{QStringLiteral("程序已经运行")});
         QTRY_COMPARE(raised.count(), 1);
         QVERIFY_THROWS_EXCEPTION(std::logic_error, TQDMain{&other});
+        // A second main window leaves the first copy's scratch files alone.
+        const QString scratch = QDGlobal::ProgramFolder + QStringLiteral("/WORK.DB");
+        QFile file(scratch);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        messages.Clear();
+        {
+            TMainForm secondWindow;
+            QVERIFY(!secondWindow.Started());
+        }
+        QVERIFY(QFile::exists(scratch));
+        QFile::remove(scratch);
     }
 
     void backgroundPictureSetting() {

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -362,6 +363,75 @@ private slots:
         QVERIFY(!program.Start());
         QVERIFY(!program.MainForm());
         QCOMPARE(messages.Texts(), QStringList{TDM::MissingAliasMessage()});
+    }
+
+    // A file at the alias that is not a usable database of ours is refused
+    // with a message naming what is wrong, and stays exactly as it was.
+    void anUnusableDatabaseIsRefusedUnchanged_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("damaged user table") << "user table" << "数据库已损坏或不完整";
+        QTest::newRow("missing user table") << "no user table" << "数据库已损坏或不完整";
+        QTest::newRow("zero-length file") << "empty" << "是空的";
+        QTest::newRow("no tables of ours") << "foreign" << "里没有档案管理系统的数据表";
+        QTest::newRow("damaged header") << "header" << "不是档案管理系统的数据库";
+    }
+    void anUnusableDatabaseIsRefusedUnchanged() {
+        QFETCH(QString, damage);
+        QFETCH(QString, said);
+        PrepareUsers();
+        UseDefaultDatabase();
+        const QString file = TDM::DatabaseFile(TDM::DefaultDatabaseFolder());
+        int userPage = 0;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("damage"));
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            if (damage == QLatin1String("no user table")) QVERIFY(query.exec(QStringLiteral("DROP TABLE SYS_USER_TABLE")));
+            QVERIFY(query.exec(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'SYS_USER_TABLE'")));
+            if (query.next()) userPage = query.value(0).toInt();
+            query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+            query.finish();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("damage"));
+        QFile target(file);
+        if (damage == QLatin1String("empty")) {
+            QVERIFY(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        } else if (damage == QLatin1String("foreign")) {
+            QFile::remove(file);
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("damage"));
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QSqlQuery(db).exec(QStringLiteral("CREATE TABLE NOTES (TEXT_LINE TEXT)"));
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("damage"));
+        } else if (damage == QLatin1String("user table")) {
+            QVERIFY(userPage > 1);
+            QVERIFY(target.open(QIODevice::ReadWrite));
+            target.seek(qint64(userPage - 1) * 4096);
+            target.write(QByteArray(4096, '\x7f'));
+        } else if (damage == QLatin1String("header")) {
+            QVERIFY(target.open(QIODevice::ReadWrite));
+            target.write("NOT A DATABASE!!");
+        }
+        target.close();
+        const auto digest = [&file] {
+            QFile reading(file);
+            return reading.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(reading.readAll(), QCryptographicHash::Sha256)
+                                                     : QByteArray();
+        };
+        const QByteArray before = digest();
+        TRecordingPresenter messages;
+        TProgram program;
+        QVERIFY(!program.Start());
+        QCOMPARE(messages.Entries().size(), 1);
+        QVERIFY2(messages.LastText().contains(said), qPrintable(messages.LastText()));
+        QVERIFY(messages.LastText().contains(file));
+        QVERIFY(!program.MainForm());
+        QCOMPARE(digest(), before);
     }
 
 private:

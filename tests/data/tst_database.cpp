@@ -144,8 +144,10 @@ private slots:
         QVERIFY(dm.Terminated());
         QCOMPARE(messages.Texts(), QStringList{TDM::MissingAliasMessage()});
         QCOMPARE(messages.Entries().first().title, QStringLiteral("提示信息"));
-        QVERIFY(messages.LastText().startsWith(QStringLiteral("1.没有找到软件设置的数据库连接参数")));
-        QVERIFY(messages.LastText().contains(QStringLiteral("。\n\r2.如果打勾后还提示此信息")));
+        // It names what is missing and what to do, for this machine.
+        QVERIFY(messages.LastText().startsWith(QStringLiteral("没有找到数据库：") + folder));
+        QVERIFY(messages.LastText().contains(QStringLiteral("用最新的数据备份恢复数据")));
+        QVERIFY(!messages.LastText().contains(QStringLiteral("Window")));
         // Nothing is created behind the user's back.
         QCOMPARE(QDir(folder).exists(), createFolder);
         QVERIFY(!QFileInfo::exists(TDM::DatabaseFile(folder)));
