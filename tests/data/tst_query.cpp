@@ -1,8 +1,13 @@
+#include <QDir>
+#include <QElapsedTimer>
 #include <QSignalSpy>
+#include <future>
+#include <thread>
 #include <QtSql/QSqlQuery>
 #include <QtTest>
 
 #include "data/Clock.h"
+#include "data/DM.h"
 #include "data/QDGlobal.h"
 #include "data/QDQuery.h"
 #include "data/RecordingPresenter.h"
@@ -56,6 +61,76 @@ private slots:
         QDGlobal::CurrentUserName = QStringLiteral("管理员");
     }
     void cleanup() { TClock::Reset(); }
+
+    // A save under another connection's short write lock waits it out; a
+    // lock held past the busy timeout is reported as such, and the row stays
+    // in edit.
+    void aSaveWaitsOutAShortLock_data() {
+        QTest::addColumn<int>("heldMs");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("short lock") << 400 << true;
+        QTest::newRow("lock past the timeout") << 6500 << false;
+    }
+    void aSaveWaitsOutAShortLock() {
+        QFETCH(int, heldMs);
+        QFETCH(bool, saved);
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        TQDQuery list;
+        list.SetTableName(QStringLiteral("SYS_ID_TABLE"));
+        QVERIFY(list.Open());
+        QVERIFY(list.Insert());
+        list.SetValue(QStringLiteral("NAME_ID"), QStringLiteral("锁"));
+        const QString file = TDM::DatabaseFile(db.Folder());
+        std::promise<void> locked;
+        std::thread other([&file, heldMs, &locked] {
+            {
+                QSqlDatabase second = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+                second.setDatabaseName(file);
+                second.open();
+                QSqlQuery(second).exec(QStringLiteral("BEGIN IMMEDIATE"));
+                locked.set_value();
+                std::this_thread::sleep_for(std::chrono::milliseconds(heldMs));
+                QSqlQuery(second).exec(QStringLiteral("COMMIT"));
+                second.close();
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        });
+        locked.get_future().wait();
+        TRecordingPresenter messages;
+        QElapsedTimer waited;
+        waited.start();
+        const bool ok = list.Save();
+        const qint64 elapsed = waited.elapsed();
+        other.join();
+        QCOMPARE(ok, saved);
+        QVERIFY(elapsed >= 300);
+        QCOMPARE(messages.Texts(), saved ? QStringList{} : QStringList{QStringLiteral("有未关闭的数据表")});
+        QCOMPARE(list.State(), saved ? TDataSetState::Browse : TDataSetState::Insert);
+        QCOMPARE(ValueNumber(QStringLiteral("SELECT COUNT(*) FROM SYS_ID_TABLE WHERE NAME_ID = '锁'")), saved ? 1.0 : 0.0);
+    }
+
+    // A database whose file was deleted while the program runs takes no
+    // saves: the user is told and the edit stays for a later save.
+    void aSaveToAVanishedDatabaseKeepsTheEdit() {
+        TTestDatabase db;
+        QVERIFY(db.IsReady());
+        TQDQuery list;
+        list.SetTableName(QStringLiteral("SYS_ID_TABLE"));
+        QVERIFY(list.Open());
+        QVERIFY(list.Insert());
+        list.SetValue(QStringLiteral("NAME_ID"), QStringLiteral("丢失"));
+        const QString folder = db.Folder();
+        QVERIFY(QDir(folder).removeRecursively());
+        TRecordingPresenter messages;
+        QVERIFY(!list.Save());
+        QCOMPARE(messages.Texts(), QStringList{TDM::VanishedMessage()});
+        QVERIFY(messages.LastText().contains(TDM::DatabaseFile(folder)));
+        QCOMPARE(list.State(), TDataSetState::Insert);
+        QCOMPARE(list.Text(QStringLiteral("NAME_ID")), QStringLiteral("丢失"));
+        QVERIFY(!Execute(QStringLiteral("INSERT INTO SYS_ID_TABLE (NAME_ID) VALUES ('x')")));
+        list.Cancel();
+    }
 
     void browsesALongListPageByPage() {
         TTestDatabase db;
