@@ -14,6 +14,7 @@
 #include "data/Password.h"
 #include "data/QDGlobal.h"
 #include "data/QDQuery.h"
+#include "data/SchemaCatalogue.h"
 #include "data/Settings.h"
 #include "data/SqlHelpers.h"
 #include "framework/ModalSeam.h"
@@ -61,6 +62,7 @@ TEnrolForm::TEnrolForm(QWidget* parent)
     for (const Field& field : fields) {
         auto* label = new QLabel(field.label, this);
         label->setBuddy(field.edit);
+        field.edit->setProperty("QDLabelText", field.label);
         label->setGeometry(StripWidth + 16, top, 70, 24);
         field.edit->setObjectName(QLatin1String(field.name));
         field.edit->setMaxLength(field.limit);
@@ -153,6 +155,25 @@ void TEnrolForm::Enrol() {
     if (password != confirm) {
         Refuse(QStringLiteral("口令确认错误"), m_password);
         return;
+    }
+    // The same checks every later save of these rows makes, so that the
+    // organisation and user windows can save what enrolment stored.
+    const struct {
+        const char* table;
+        const char* column;
+        const QString& value;
+        QWidget* edit;
+    } stored[] = {{"SYS_COMPANY_TABLE", "COMPANY_NAME", company, m_company},
+                  {"SYS_USER_TABLE", "USE_ID", id, m_userId},
+                  {"SYS_USER_TABLE", "USE_NAME", name, m_userName}};
+    for (const auto& field : stored) {
+        const TColumnDef* column = TSchemaCatalogue::Column(QLatin1String(field.table), QLatin1String(field.column));
+        const QString label = field.edit->property("QDLabelText").toString();
+        const QString problem = column ? TSchemaCatalogue::WidthProblem(*column, field.value, label) : QString();
+        if (!problem.isEmpty()) {
+            Refuse(problem, field.edit);
+            return;
+        }
     }
 
     const bool companyExists = ValueNumber(QStringLiteral("SELECT COUNT(COMPANY_ID) FROM SYS_COMPANY_TABLE ")) > 0;

@@ -1088,13 +1088,8 @@ bool TQDQuery::Write() {
         }
         QString problem;
         const QVariant stored = StorageValue(field, m_buffer[i]);
-        if (field.kind == TFieldKind::Text && field.width > 0) {
-            const std::optional<int> length = TSchemaCatalogue::GbkLength(stored.toString());
-            if (!length) {
-                problem = label + QStringLiteral("中含有不能保存的字符");
-            } else if (*length > field.width) {
-                problem = label + QStringLiteral("的内容太长，最多可以输入%1个字节(一个汉字占2个字节)").arg(field.width);
-            }
+        if (field.kind == TFieldKind::Text) {
+            problem = TSchemaCatalogue::TextProblem(label, stored.toString(), field.width);
         } else if (field.kind == TFieldKind::Date && !ParseUserDate(stored.toString()).isValid()) {
             problem = label + QStringLiteral("是错误的数据");
         } else if ((field.kind == TFieldKind::Float || field.kind == TFieldKind::Integer) &&

@@ -301,19 +301,20 @@ std::optional<int> TSchemaCatalogue::GbkLength(const QString& text) {
     return static_cast<int>(bytes.size());
 }
 
-QString TSchemaCatalogue::WidthProblem(const TColumnDef& column, const QString& value) {
-    if (column.kind != TFieldKind::Text || column.width <= 0) {
+QString TSchemaCatalogue::WidthProblem(const TColumnDef& column, const QString& value, const QString& label) {
+    if (column.kind != TFieldKind::Text) {
         return {};
     }
+    return TextProblem(label.isEmpty() ? column.name : label, value, column.width);
+}
+
+QString TSchemaCatalogue::TextProblem(const QString& label, const QString& value, int width) {
     const std::optional<int> length = GbkLength(value);
     if (!length) {
-        return QStringLiteral("%1 中含有不能保存的字符").arg(column.name);
+        return label + QStringLiteral("中含有不能保存的字符");
     }
-    if (*length > column.width) {
-        return QStringLiteral("%1 最多可以输入 %2 个字节(一个汉字占 2 个字节)，现在是 %3 个字节")
-            .arg(column.name)
-            .arg(column.width)
-            .arg(*length);
+    if (width > 0 && *length > width) {
+        return label + QStringLiteral("的内容太长，最多可以输入%1个字节(一个汉字占2个字节)").arg(width);
     }
     return {};
 }

@@ -38,6 +38,10 @@ public:
     // Length of a text as the code page stores it (a Chinese character is 2 bytes);
     // nullopt when the code page cannot hold one of its characters.
     static std::optional<int> GbkLength(const QString& text);
-    // Empty when the value fits the column, else the reason it does not.
-    static QString WidthProblem(const TColumnDef& column, const QString& value);
+    // Empty when the value fits the column, else the reason it does not,
+    // naming the field by its label (the column name without one). Every
+    // writer of typed text checks through here, so what one window stores the
+    // others can read and save again.
+    static QString WidthProblem(const TColumnDef& column, const QString& value, const QString& label = {});
+    static QString TextProblem(const QString& label, const QString& value, int width);
 };

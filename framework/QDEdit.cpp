@@ -1,10 +1,41 @@
 #include "framework/QDEdit.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 
 #include "framework/FocusColors.h"
 
-TQDEdit::TQDEdit(QWidget* parent) : QLineEdit(parent), m_colors(new TFocusColors(this)) { setProperty("Tag", 0); }
+namespace {
+// The text without halves of characters: a length limit counts 16-bit units
+// and may keep only the first half of a character that needs two.
+QString WithoutBrokenPairs(const QString& text) {
+    QString whole;
+    whole.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            whole.append(c);
+            whole.append(text.at(++i));
+        } else if (!c.isSurrogate()) {
+            whole.append(c);
+        }
+    }
+    return whole;
+}
+}  // namespace
+
+TQDEdit::TQDEdit(QWidget* parent) : QLineEdit(parent), m_colors(new TFocusColors(this)) {
+    setProperty("Tag", 0);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const QString whole = WithoutBrokenPairs(text);
+        if (whole.size() != text.size()) {
+            const int cursor = std::min<int>(cursorPosition(), whole.size());
+            setText(whole);
+            setCursorPosition(cursor);
+        }
+    });
+}
 
 void TQDEdit::SetPasswordChar() {
     setEchoMode(QLineEdit::Password);

@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -219,6 +220,57 @@ private slots:
         QCOMPARE(ValueNumber(QStringLiteral("SELECT COUNT(*) FROM SYS_RIGHT_TABLE WHERE USE_ID = 'B2'")), 0.0);
         QCOMPARE(ValueNumber(QStringLiteral("SELECT COUNT(*) FROM SYS_RIGHT_TABLE WHERE USE_ID = 'A1'")), 8.0);
         QCOMPARE(ValueText(QStringLiteral("SELECT COMPANY_NAME FROM SYS_COMPANY_TABLE")), QStringLiteral("档案室"));
+    }
+
+    // Enrolment stores nothing that the windows saving the same rows would
+    // refuse; the message and the focus are theirs.
+    void enrolmentRefusesWhatTheColumnsCannotHold_data() {
+        QTest::addColumn<QString>("company");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("23-character organisation")
+            << QString(23, QChar(0x6863)) << "王管理" << "单位名称的内容太长，最多可以输入40个字节(一个汉字占2个字节)" << "QDEdit1";
+        QTest::newRow("15-character user name")
+            << "档案室" << QString(15, QChar(0x738B)) << "用户姓名的内容太长，最多可以输入20个字节(一个汉字占2个字节)" << "QDEdit5";
+        QTest::newRow("emoji in the user name")
+            << "档案室" << QStringLiteral("王\U0001F600") << "用户姓名中含有不能保存的字符" << "QDEdit5";
+    }
+    void enrolmentRefusesWhatTheColumnsCannotHold() {
+        QFETCH(QString, company);
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        TRecordingPresenter messages;
+        TModalSeam::QueueHandler([&](QDialog& dialog) {
+            auto& enrol = static_cast<TEnrolForm&>(dialog);
+            enrol.CompanyEdit()->setText(company);
+            enrol.UserIdEdit()->setText(QStringLiteral("A1"));
+            enrol.UserNameEdit()->setText(name);
+            enrol.PasswordEdit()->setText(QStringLiteral("abc"));
+            enrol.ConfirmEdit()->setText(QStringLiteral("abc"));
+            QTest::keyClick(&enrol, Qt::Key_F3);
+            QCOMPARE(messages.Texts(), QStringList{message});
+            QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+            QTest::keyClick(&enrol, Qt::Key_F4);
+        });
+        TProgram program;
+        QVERIFY(!program.Start());
+        QCOMPARE(ValueNumber(QStringLiteral("SELECT COUNT(*) FROM SYS_USER_TABLE")), 0.0);
+        QCOMPARE(ValueNumber(QStringLiteral("SELECT COUNT(*) FROM SYS_COMPANY_TABLE")), 0.0);
+    }
+
+    // A length limit never keeps half of a character typed at its end.
+    void anInputLimitKeepsCharactersWhole() {
+        TQDEdit edit;
+        edit.setMaxLength(40);
+        edit.setText(QString(39, QLatin1Char('a')));
+        edit.setFocus();
+        edit.end(false);
+        QInputMethodEvent typing;
+        typing.setCommitString(QStringLiteral("\U0001F600"));
+        QApplication::sendEvent(&edit, &typing);
+        QCOMPARE(edit.text(), QString(39, QLatin1Char('a')));
     }
 
     void closingEnrolmentEndsTheProgram() {
