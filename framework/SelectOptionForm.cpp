@@ -1,6 +1,9 @@
 #include "framework/SelectOptionForm.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <algorithm>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -10,7 +13,6 @@
 
 namespace {
 constexpr int FormWidth = 300;
-constexpr int RowHeight = 20;
 }  // namespace
 
 TSelectOptionForm::TSelectOptionForm(const QString& title, const QStringList& captions, QWidget* parent)
@@ -34,32 +36,56 @@ TSelectOptionForm::TSelectOptionForm(const QString& title, const QStringList& ca
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    const int groupHeight = 30 + RowHeight * static_cast<int>(captions.size());
-    m_group->setGeometry(10, 8, FormWidth - 20, groupHeight);
-    m_ok->setGeometry(FormWidth / 2 - 100, groupHeight + 18, 90, 26);
-    m_cancel->setGeometry(FormWidth / 2 + 10, groupHeight + 18, 90, 26);
-    setFixedSize(FormWidth, groupHeight + 54);
+    // Laid out by the fonts' own heights: the sizes of the design assume a
+    // smaller font and would make the options overlap.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addSpacing(20);
+    buttons->addWidget(m_cancel);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->addWidget(m_group, 1);
+    layout->addLayout(buttons);
+    for (QPushButton* button : {m_ok, m_cancel}) button->setMinimumSize(90, 26);
+    FitSize(FormWidth, 0);
+}
+
+void TSelectOptionForm::FitSize(int width, int height) {
+    m_group->updateGeometry();
+    layout()->invalidate();
+    const QSize wanted = layout()->sizeHint();
+    setFixedSize(std::max(width, wanted.width()), std::max(height, wanted.height()));
+}
+
+void TSelectOptionForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F3) {
+        m_ok->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TSelectOptionForm::UseSortSizes(int count) {
     if (count <= 8) {
         return;
     }
-    const int height = 252, groupHeight = 166;
-    // The window height includes its caption bar, as the other sizes of the
-    // program do; the client area is what remains.
-    const int client = height - 25;
-    m_group->setGeometry(10, 8, FormWidth - 20, groupHeight);
-    m_ok->setGeometry(FormWidth / 2 - 100, client - 36, 90, 26);
-    m_cancel->setGeometry(FormWidth / 2 + 10, client - 36, 90, 26);
-    // Twelve options do not fit one column in that height: use two.
+    // Twelve options do not fit one column in the sort chooser's height: two.
     auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
     delete m_group->layout();
     for (int i = 0; i < m_options.size(); ++i) {
         grid->addWidget(m_options[i], i % 6, i / 6);
     }
     m_group->setLayout(grid);
-    setFixedSize(FormWidth, client);
+    constexpr int groupHeight = 166;
+    if (m_group->sizeHint().height() <= groupHeight) {
+        m_group->setFixedHeight(groupHeight);
+    }
+    // The window height includes its caption bar, as the other sizes of the
+    // program do; the client area is what remains, grown when the font needs it.
+    FitSize(FormWidth, 252 - 25);
 }
 
 void TSelectOptionForm::SetSelected(int number) {

@@ -24,7 +24,13 @@ public:
     // The sort chooser's sizes: more than 8 names make it taller.
     void UseSortSizes(int count);
 
+protected:
+    // F3 confirms, as in every dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void FitSize(int width, int height);
+
     QGroupBox* m_group;
     QList<QRadioButton*> m_options;
     QPushButton* m_ok;
