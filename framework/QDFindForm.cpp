@@ -1,7 +1,10 @@
 #include "framework/QDFindForm.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -86,26 +89,41 @@ TQDFindForm::TQDFindForm(bool simple, QWidget* parent)
         auto* logic = new QGroupBox(QStringLiteral("查找逻辑"), this);
         m_and = new QRadioButton(QStringLiteral("并且"), logic);
         m_or = new QRadioButton(QStringLiteral("或者"), logic);
-        logic->setGeometry(10, 72, 150, 40);
-        m_and->setGeometry(8, 16, 60, 20);
-        m_or->setGeometry(76, 16, 60, 20);
+        auto* choices = new QHBoxLayout(logic);
+        choices->setContentsMargins(8, 2, 8, 4);
+        choices->addWidget(m_and);
+        choices->addWidget(m_or);
+        // The box holds its choices under its title whatever the font's height.
+        const int logicHeight = std::max(40, logic->sizeHint().height());
+        logic->setGeometry(10, 72, 160, logicHeight);
         m_down = new QPushButton(QStringLiteral("增加"), this);
         m_down->setObjectName(QStringLiteral("DownButton"));
         m_clear = new QPushButton(QStringLiteral("清除"), this);
         m_clear->setObjectName(QStringLiteral("ClearButton"));
-        m_down->setGeometry(240, 80, 80, 28);
-        m_clear->setGeometry(330, 80, 80, 28);
+        const int buttonTop = 72 + std::max(0, logicHeight - 28) / 2 + 4;
+        m_down->setGeometry(240, buttonTop, 80, 28);
+        m_clear->setGeometry(330, buttonTop, 80, 28);
         m_clear->setEnabled(false);
         m_down->setAutoDefault(false);
         m_clear->setAutoDefault(false);
         m_list = new QListWidget(this);
         m_list->setObjectName(QStringLiteral("ListBox1"));
-        m_list->setGeometry(10, 118, 407, 110);
+        const int listTop = std::max(118, 72 + logicHeight + 6);
+        m_list->setGeometry(10, listTop, 407, 110);
+        const int bottom = std::max(buttons, listTop + 110 + 8);
+        for (QPushButton* button : {m_sure, m_close, m_all}) button->move(button->x(), bottom);
+        setFixedSize(427, std::max(273, bottom + 28 + 9));
         m_sure->setEnabled(false);
         connect(m_down, &QPushButton::clicked, this, &TQDFindForm::AddCondition);
         connect(m_clear, &QPushButton::clicked, this, &TQDFindForm::RemoveCondition);
         connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) { m_clear->setEnabled(row >= 0); });
     }
+    // Enter moves along this order: after the value comes 增加, so typing a
+    // value and pressing Enter twice adds the condition instead of closing.
+    QList<QWidget*> order{m_fields, m_operators, m_text, m_date, m_values, m_year, m_month};
+    if (!simple) order << m_down << m_and << m_or << m_clear << m_list;
+    order << m_sure << m_close << m_all;
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     connect(m_fields, &QComboBox::currentIndexChanged, this, &TQDFindForm::FieldChosen);
     connect(m_sure, &QPushButton::clicked, this, &TQDFindForm::Sure);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
