@@ -1,5 +1,8 @@
 #include "framework/QDNDBGrid.h"
 
+#include <QFontMetrics>
+#include <QStyle>
+
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QPainter>
@@ -254,7 +257,7 @@ void TQDNDBGrid::ApplyDescriptors(const TFieldsDataArray& descriptors) {
             const int characters = descriptor->DisplayWidth > 0 ? descriptor->DisplayWidth
                                    : field.displayWidth > 0   ? field.displayWidth
                                                               : std::max(6, static_cast<int>(field.displayLabel.size()) * 2);
-            width = descriptor->DisplayWidth == 0 && m_layout.Find(field.name) ? 0 : TGridLayout::Pixels(characters);
+            width = descriptor->DisplayWidth == 0 && m_layout.Find(field.name) ? 0 : FittingWidth(field, descriptor->DisplayLabel.isEmpty() ? field.displayLabel : descriptor->DisplayLabel, characters);
         }
         if (const TGridLayout::TColumn* stored = m_layout.Find(field.name); shown && stored && stored->width <= 10) {
             const bool footer = descriptor->FooterKind == QLatin1String("@Count") || descriptor->FooterKind == QLatin1String("@Sum");
@@ -270,6 +273,21 @@ void TQDNDBGrid::ApplyDescriptors(const TFieldsDataArray& descriptors) {
     m_tracking = true;
     RefreshFooters();
     FollowCurrent(query->RecNo());
+}
+
+int TQDNDBGrid::FittingWidth(const TQDField& field, const QString& label, int characters) const {
+    // The widths are given in characters of a 12-pixel font; ours are
+    // taller and wider, so a column is never narrower than its header or a
+    // whole date need in the font it is drawn with.
+    const QFontMetrics metrics(font());
+    const QFontMetrics headerMetrics(horizontalHeader()->font());
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    int width = TGridLayout::Pixels(characters);
+    width = std::max(width, headerMetrics.horizontalAdvance(label) + padding + 8);
+    if (field.kind == TFieldKind::Date) {
+        width = std::max(width, metrics.horizontalAdvance(QStringLiteral("0000-00-00")) + padding);
+    }
+    return width;
 }
 
 bool TQDNDBGrid::IsColumnShown(const QString& field) const {

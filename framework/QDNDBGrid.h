@@ -10,6 +10,7 @@
 #include "data/QueryRules.h"
 
 class TFocusColors;
+struct TQDField;
 class TQDDataSource;
 class TQDQueryModel;
 
@@ -49,6 +50,7 @@ protected:
     void updateGeometries() override;
 
 private:
+    int FittingWidth(const TQDField& field, const QString& label, int characters) const;
     void Rebind();
     void FollowCurrent(int row);
     void TrackColumns();

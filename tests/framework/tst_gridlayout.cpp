@@ -21,7 +21,8 @@ TFieldsDataArray Descriptors() {
         return data;
     };
     return {field("ARCHIVE_ID", QStringLiteral("档案编号"), 20, "合计"), field("ARCHIVE_NAME", QStringLiteral("档案名称"), 60, "@Count"),
-            field("TEXT_FIELD1", QStringLiteral("保密等级"), 20), field("NUMBER_FIELD1", QStringLiteral("页数"), 13, "@Sum")};
+            field("TEXT_FIELD1", QStringLiteral("保密等级"), 20), field("NUMBER_FIELD1", QStringLiteral("页数"), 13, "@Sum"),
+            field("DATE_FIELD1", QStringLiteral("档案日期"), 10), field("TEXT_FIELD2", QStringLiteral("档案存放的位置说明"), 4)};
 }
 
 // One opening of the volume list for a user: the grid as the register shows it.
@@ -77,6 +78,11 @@ private slots:
         QVERIFY(!window.grid->IsFooterRight(QStringLiteral("ARCHIVE_ID")));
         QVERIFY(window.grid->FooterHeight() > 0);
         QCOMPARE(window.Width("ARCHIVE_NAME"), TGridLayout::Pixels(60));
+        // A narrow definition still shows a whole date and its header.
+        const QFontMetrics metrics(window.grid->font());
+        QVERIFY(window.Width("DATE_FIELD1") > metrics.horizontalAdvance(QStringLiteral("2015-03-25")));
+        QVERIFY(window.Width("TEXT_FIELD2") >
+                QFontMetrics(window.grid->horizontalHeader()->font()).horizontalAdvance(QStringLiteral("档案存放的位置说明")));
         // The footer row stands inside the grid, under the rows and above the
         // scroll bar, and the column titles keep their place over the rows.
         window.form.resize(820, 320);
