@@ -20,6 +20,7 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&qtTranslations);
     }
     ApplyChineseFonts(application);
+    ApplyProgramIcon(application);
 
     TWidgetMessagePresenter presenter;
     SetMessagePresenter(&presenter);

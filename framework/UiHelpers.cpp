@@ -1,10 +1,15 @@
 #include "framework/UiHelpers.h"
 
+#include <algorithm>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLineEdit>
@@ -131,4 +136,29 @@ int AssignLabelBuddies(QWidget* window) {
         }
     }
     return assigned;
+}
+
+void ApplyProgramIcon(QApplication& application) {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64}) {
+        QPixmap picture(size, size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        // An archive box in the program's blue with the character 档 on it.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0x1c, 0x4a, 0x8c));
+        painter.drawRoundedRect(QRectF(0.5, 0.5, size - 1.0, size - 1.0), size / 6.0, size / 6.0);
+        painter.setBrush(QColor(0xe0, 0xb0, 0x00));
+        painter.drawRect(QRectF(size * 0.15, size * 0.12, size * 0.7, size * 0.12));
+        QFont font = application.font();
+        font.setPixelSize(std::max(8, size * 5 / 8));
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRectF(0, size * 0.2, size, size * 0.8), Qt::AlignCenter, QStringLiteral("档"));
+        painter.end();
+        icon.addPixmap(picture);
+    }
+    QApplication::setWindowIcon(icon);
 }

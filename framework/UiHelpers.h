@@ -21,6 +21,10 @@ void ToFront(QWidget* window);
 // fonts with Chinese glyphs and sets an application font that has them.
 void ApplyChineseFonts(QApplication& application);
 
+// The program's icon: every window, child window and dialog shows it, so the
+// user sees one program, not the toolkit's.
+void ApplyProgramIcon(QApplication& application);
+
 // Gives every caption label without a buddy the input control just right of
 // it on the same line (or just below it), so each input is known by the name
 // the user sees. Returns how many labels got one.

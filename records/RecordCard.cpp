@@ -1,6 +1,7 @@
 #include "records/RecordCard.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <QtSql/QSqlQuery>
 
 #include "data/QDGlobal.h"
@@ -22,13 +23,14 @@ QString EditorKey(const QString& column, TKind kind) { return column.toUpper() +
 TRecordCard::TRecordCard(const QString& prefix, bool intake, int height, QWidget* parent)
     : QWidget(parent), m_prefix(prefix), m_layout(prefix, intake) {
     setObjectName(QStringLiteral("RecordCard"));
+    m_designHeight = height;
     setFixedSize(807, height);
     QFont font(QStringLiteral("宋体"));
     font.setPointSize(9);
     for (int slot = 1; slot <= TRecordCardLayout::NoteSlot; ++slot) {
         auto* label = new QLabel(TRecordCardLayout::Undefined, this);
         label->setFont(font);
-        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_labels.append(label);
     }
     for (const TRecordCardLayout::TEditor& editor : m_layout.Editors()) {
@@ -51,6 +53,15 @@ TRecordCard::TRecordCard(const QString& prefix, bool intake, int height, QWidget
     }
 }
 
+int TRecordCard::RowTop(int designTop) const {
+    if (designTop >= TRecordCardLayout::OutOfSight) {
+        return designTop;
+    }
+    constexpr int first = 10, step = 20;
+    const int rows = (designTop - first) / step;
+    return first + rows * (m_rowHeight + 4) + (designTop - first - rows * step);
+}
+
 QWidget* TRecordCard::Editor(const QString& column, TKind kind) const { return m_editors.value(EditorKey(column, kind)); }
 
 QList<TCardDefinition> TRecordCard::ReadDefinitions(const QString& table) {
@@ -70,9 +81,15 @@ void TRecordCard::Apply(const QList<TCardDefinition>& definitions, TQDDataSource
     QHash<QString, QString> labels;
     for (const TCardDefinition& definition : definitions) labels.insert(definition.fieldName.toUpper(), definition.displayName);
     QList<std::pair<int, QWidget*>> order;
+    m_rowHeight = 20;
+    for (const TRecordCardLayout::TEditor& editor : m_layout.Editors()) {
+        m_rowHeight = std::max(m_rowHeight, Editor(editor.column, editor.kind)->sizeHint().height());
+    }
+    int bottom = 0;
     for (const TRecordCardLayout::TEditor& editor : m_layout.Editors()) {
         QWidget* widget = Editor(editor.column, editor.kind);
-        widget->setGeometry(editor.left, editor.top, editor.width, 20);
+        widget->setGeometry(editor.left, RowTop(editor.top), editor.width, m_rowHeight);
+        if (editor.top < TRecordCardLayout::OutOfSight) bottom = std::max(bottom, widget->geometry().bottom());
         if (!editor.bound) continue;
         if (auto* drop = qobject_cast<TQDDBComboEdit*>(widget)) {
             drop->Bind(source, editor.column);
@@ -107,13 +124,15 @@ void TRecordCard::Apply(const QList<TCardDefinition>& definitions, TQDDataSource
         QLabel* label = m_labels[slot - 1];
         label->setText(place.caption);
         label->adjustSize();
-        label->move(place.rightEdge - label->width(), place.top);
+        // On its field's line: the label's design top is 4 pixels below the row's.
+        label->setGeometry(place.rightEdge - label->width(), RowTop(place.top - 4), label->width(), m_rowHeight);
         label->setVisible(place.visible);
         for (const TRecordCardLayout::TEditor& editor : m_layout.Editors()) {
             const bool here = slot == TRecordCardLayout::NoteSlot ? editor.tabOrder == 21 : editor.tabOrder == slot;
             if (editor.bound && here) label->setBuddy(Editor(editor.column, editor.kind));
         }
     }
+    setFixedSize(807, std::max(m_designHeight, bottom + 10));
 }
 
 void TRecordCard::PickDate(QWidget* editor, const QString& column) {

@@ -33,5 +33,11 @@ private:
     TRecordCardLayout m_layout;
     QHash<QString, QWidget*> m_editors;  // column + '#' + kind
     QList<QLabel*> m_labels;
+    int m_designHeight = 0;
+    int m_rowHeight = 20;
+    // The card's rows are laid out in steps of 20 pixels for a 12-pixel
+    // font; ours are taller, so each row gets the height its editors need
+    // and a gap, and the card grows by as much.
+    int RowTop(int designTop) const;
     TQDDataSource* m_source = nullptr;
 };

@@ -48,18 +48,32 @@ private slots:
         TRecordCard card({}, false, 144, &window);
         card.Apply(TRecordCard::ReadDefinitions(QStringLiteral("SYS_ARCHIVE_FIELD_TABLE")), &source);
 
-        QCOMPARE(card.size(), QSize(807, 144));
+        QCOMPARE(card.width(), 807);
+        QVERIFY(card.height() >= 144);
         QCOMPARE(card.SlotLabel(1)->text(), QStringLiteral("档案编号"));
         QCOMPARE(card.SlotLabel(6)->text(), QStringLiteral("保密等级"));
         QCOMPARE(card.SlotLabel(6)->buddy(), card.Editor(QStringLiteral("TEXT_FIELD1"), TKind::Drop));
-        QCOMPARE(card.Editor(QStringLiteral("TEXT_FIELD1"), TKind::Drop)->geometry(), QRect(264, 30, 135, 20));
-        QCOMPARE(card.Editor(QStringLiteral("DATE_FIELD1"), TKind::Date)->geometry().topLeft(), QPoint(63, 30));
+        // The design's columns and widths; rows as tall as the font needs, apart.
+        QWidget* number = card.Editor(QStringLiteral("ARCHIVE_ID"), TKind::Plain);
+        QWidget* secrecy = card.Editor(QStringLiteral("TEXT_FIELD1"), TKind::Drop);
+        QWidget* note = card.Editor(QStringLiteral("TEXT_NOTE"), TKind::Plain);
+        const int row = number->height() + 4;
+        QVERIFY(number->height() >= std::max(20, number->sizeHint().height()));
+        QCOMPARE(secrecy->geometry(), QRect(264, 10 + row, 135, number->height()));
+        QCOMPARE(card.Editor(QStringLiteral("DATE_FIELD1"), TKind::Date)->geometry().topLeft(), QPoint(63, 10 + row));
         QCOMPARE(card.Editor(QStringLiteral("ARCHIVE_NAME"), TKind::Plain)->width(), 537);
-        QCOMPARE(card.Editor(QStringLiteral("TEXT_NOTE"), TKind::Plain)->y(), 50);
+        QCOMPARE(note->y(), 10 + 2 * row);
+        QVERIFY(note->y() > secrecy->geometry().bottom() + 1);
+        QVERIFY(card.rect().contains(note->geometry()));
+        // Each label stands on its field's line.
+        for (int slot : {1, 6}) {
+            QLabel* label = card.SlotLabel(slot);
+            QCOMPARE(label->geometry().center().y(), static_cast<QWidget*>(label->buddy())->geometry().center().y());
+        }
         QCOMPARE(card.Editor(QStringLiteral("TEXT_FIELD3"), TKind::Plain)->focusPolicy(), Qt::NoFocus);
 
         auto* date = static_cast<TQDDBComboEdit*>(card.Editor(QStringLiteral("DATE_FIELD1"), TKind::Date));
-        auto* secrecy = static_cast<TQDDBComboEdit*>(card.Editor(QStringLiteral("TEXT_FIELD1"), TKind::Drop));
+        auto* secrecyEdit = static_cast<TQDDBComboEdit*>(card.Editor(QStringLiteral("TEXT_FIELD1"), TKind::Drop));
         // While browsing the buttons do nothing.
         date->Button()->trigger();
         QVERIFY(volumes.Insert());
@@ -78,9 +92,9 @@ private slots:
             list.Query()->MoveTo(1);
             list.Button(QStringLiteral("button_ok"))->click();
         });
-        secrecy->Button()->trigger();
+        secrecyEdit->Button()->trigger();
         QCOMPARE(volumes.Text(QStringLiteral("TEXT_FIELD1")), QStringLiteral("绝密"));
-        QCOMPARE(secrecy->text(), QStringLiteral("绝密"));
+        QCOMPARE(secrecyEdit->text(), QStringLiteral("绝密"));
     }
 
 private:
