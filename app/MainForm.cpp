@@ -358,6 +358,13 @@ void TMainForm::ApplyBackground() {
 void TMainForm::UpdateCaption() {
     QDGlobal::CurrentCompanyName = ValueText(QStringLiteral("SELECT COMPANY_NAME FROM  SYS_COMPANY_TABLE "));
     setWindowTitle(QDGlobal::CurrentCompanyName + QStringLiteral("档案管理系统"));
+    // Beside the date: who is signed on, so a shared workstation shows whose
+    // name goes into the records.
+    QString status = TClock::Today().toString(QStringLiteral("yyyy'年'MM'月'dd'日'"));
+    if (!QDGlobal::CurrentUserName.isEmpty()) {
+        status += QStringLiteral("    操作员：") + QDGlobal::CurrentUserName;
+    }
+    m_panels[1]->setText(status);
 }
 
 void TMainForm::LoadValues() {

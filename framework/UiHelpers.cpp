@@ -162,3 +162,10 @@ void ApplyProgramIcon(QApplication& application) {
     }
     QApplication::setWindowIcon(icon);
 }
+
+TWaitCursor::TWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+TWaitCursor::~TWaitCursor() { QApplication::restoreOverrideCursor(); }

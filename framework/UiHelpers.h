@@ -29,3 +29,14 @@ void ApplyProgramIcon(QApplication& application);
 // it on the same line (or just below it), so each input is known by the name
 // the user sees. Returns how many labels got one.
 int AssignLabelBuddies(QWidget* window);
+
+// Shows the wait cursor while a list is built. Starting it lets the screen
+// repaint first, so a dialog that has just closed does not stay painted over
+// the window while the work runs.
+class TWaitCursor {
+public:
+    TWaitCursor();
+    ~TWaitCursor();
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+};

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,6 +22,7 @@
 #include "framework/FindFormDialog.h"
 #include "framework/LookupValueForm.h"
 #include "framework/ModalSeam.h"
+#include "framework/UiHelpers.h"
 #include "framework/QDDataSource.h"
 #include "framework/QDFindForm.h"
 #include "framework/QDNDBGrid.h"
@@ -114,6 +116,28 @@ TArchiveForm::TArchiveForm(QWidget* parent)
             OpenEditor(static_cast<int>(TEditArchivesForm::TStart::None));
     });
     connect(Query(), &TQDQuery::StateChanged, this, &TArchiveForm::UpdateButtons);
+    m_grid->horizontalHeader()->setSectionsClickable(true);
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this, &TArchiveForm::OrderByColumn);
+}
+
+void TArchiveForm::OrderByColumn(int column) {
+    TQDQuery* list = Query();
+    if (!list->Active() || list->IsEditing() || column < 0 || column >= list->FieldCount()) {
+        return;
+    }
+    // Clicking the same header again reverses the order.
+    const QString field = list->Field(column).name;
+    const QString ascending = QStringLiteral(" ORDER BY ") + field;
+    const bool descending = m_order == ascending;
+    m_order = descending ? ascending + QStringLiteral(" DESC") : ascending;
+    QString label = field;
+    for (const TFieldsData& data : list->FieldsData) {
+        if (data.FieldName.compare(field, Qt::CaseInsensitive) == 0 && !data.DisplayLabel.isEmpty()) label = data.DisplayLabel;
+    }
+    m_orderCaption = QStringLiteral("排序：") + label + (descending ? QStringLiteral("（从大到小）") : QStringLiteral("（从小到大）"));
+    BuildList(true);
+    m_grid->horizontalHeader()->setSortIndicatorShown(true);
+    m_grid->horizontalHeader()->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 TArchiveForm::~TArchiveForm() = default;
@@ -192,6 +216,7 @@ void TArchiveForm::BuildList(bool force) {
         return;
     }
     ChooseOrder();
+    const TWaitCursor waiting;
     const bool selected = m_tree->currentItem() != nullptr;
     const QString previous = list->Sql();
     const bool wasOpen = list->Active();
@@ -206,7 +231,7 @@ void TArchiveForm::BuildList(bool force) {
     }
     m_lastListed = m_typeId;
     m_listed = true;
-    m_condition->setText(m_caption);
+    m_condition->setText(m_orderCaption.isEmpty() ? m_caption : m_caption + QStringLiteral("    ") + m_orderCaption);
     m_grid->ApplyDescriptors(list->FieldsData);
     DS()->StateChanged();
     RefreshFooters();
@@ -261,6 +286,7 @@ void TArchiveForm::Find() {
     m_caption = QStringLiteral("查找条件：") + m_find->DisplayText();
     m_lastListed.clear();
     m_order.clear();
+    m_orderCaption.clear();
     BuildList(true);
 }
 

@@ -58,6 +58,8 @@ private:
     bool TreeReady();
     void OpenEditor(int start);
     void ChooseOrder();
+    // A click on a column header orders the list by it; again reverses.
+    void OrderByColumn(int column);
     void UpdateButtons();
     // Keys of every listed volume, first row first.
     QStringList ListedIds();
@@ -83,6 +85,7 @@ private:
     QString m_search;
     QString m_caption;
     QString m_order;
+    QString m_orderCaption;
     bool m_autoNumbering = false;
     bool m_hasPreset = false;
     bool m_opened = false;

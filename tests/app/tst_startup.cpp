@@ -321,6 +321,7 @@ private slots:
         if (!signedOn.isEmpty()) {
             QCOMPARE(QDGlobal::CurrentUserIsAdministrator, signedOn == QStringLiteral("ADMIN"));
             QCOMPARE(program.MainForm()->windowTitle(), QStringLiteral("市档案馆档案管理系统"));
+            QVERIFY(program.MainForm()->StatusPanel(1)->text().endsWith(QStringLiteral("操作员：") + QDGlobal::CurrentUserName));
             QVERIFY(!QDGlobal::EnrolledThisRun);
         }
     }

@@ -274,6 +274,27 @@ private slots:
         QVERIFY(seen);
     }
 
+    // A header click orders the list by its column, a second one reverses
+    // it, and the caption line says so.
+    void aHeaderClickOrdersTheList() {
+        AddTypesAndVolumes();
+        ChooseAll();
+        AcceptSort();
+        TArchiveForm form;
+        form.show();
+        QCOMPARE(form.Query()->RecordCount(), 2);
+        const int name = form.Query()->FieldIndex(QStringLiteral("ARCHIVE_NAME"));
+        QHeaderView* header = form.Grid()->horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(name) + header->sectionSize(name) / 2, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(form.Query()->Text(QStringLiteral("ARCHIVE_NAME")), QStringLiteral("总图"));
+        QVERIFY(form.ConditionLabel()->text().endsWith(QStringLiteral("排序：档案名称（从小到大）")));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(form.Query()->RecNo(), 0);
+        QCOMPARE(form.Query()->Text(QStringLiteral("ARCHIVE_NAME")), QStringLiteral("旧合同"));
+        QVERIFY(form.ConditionLabel()->text().endsWith(QStringLiteral("排序：档案名称（从大到小）")));
+    }
+
     void aFailingListKeepsTheListAsItWas() {
         AddTypesAndVolumes();
         ChooseAll();
